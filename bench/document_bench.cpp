@@ -1,0 +1,43 @@
+// Load and save of a large document.
+#include <benchmark/benchmark.h>
+
+#include "model/document_file.h"
+#include "model/new_document.h"
+
+namespace {
+
+kesto::DocumentData largeDocument(int pages) {
+    kesto::DocumentData doc;
+    kesto::installBuiltInDefaults(doc.conditions);
+    doc.buildingName = "ベンチマーク";
+    for (int i = 0; i < pages; ++i) {
+        auto& page = doc.conditions.pages.append(kesto::makeNewPage(doc.conditions, 1));
+        page.mark = "C" + std::to_string(i + 1);
+        page.basicStresses[0][0].n = 100.0 + i;
+        page.basicStresses[1][1].m = 25.5;
+    }
+    return doc;
+}
+
+void BM_SaveDocument(benchmark::State& state) {
+    const auto doc = largeDocument(static_cast<int>(state.range(0)));
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const std::string file = kesto::serializeDocument(doc);
+        bytes = file.size();
+        benchmark::DoNotOptimize(file.data());
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_SaveDocument)->Arg(70000)->Unit(benchmark::kMillisecond);
+
+void BM_LoadDocument(benchmark::State& state) {
+    const std::string file = kesto::serializeDocument(largeDocument(static_cast<int>(state.range(0))));
+    for (auto _ : state) {
+        auto doc = kesto::parseDocument(file, "bench.kso");
+        benchmark::DoNotOptimize(doc.conditions.pages.size());
+    }
+}
+BENCHMARK(BM_LoadDocument)->Arg(70000)->Unit(benchmark::kMillisecond);
+
+}  // namespace

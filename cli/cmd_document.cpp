@@ -1,0 +1,68 @@
+// new, dump and import of documents.
+#include <ctime>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "command.h"
+#include "model/document_file.h"
+#include "model/document_json.h"
+#include "model/new_document.h"
+#include "platform/files.h"
+
+namespace kesto::cli {
+namespace {
+
+int runNew(const std::vector<std::string>& args) {
+    const auto parsed = parseArgs(args, {}, {});
+    if (parsed.positional.size() != 1) {
+        throw UsageError("expected one output file");
+    }
+    DocumentData doc;
+    installBuiltInDefaults(doc.conditions);
+    doc.unitSystem = 1;
+    doc.buildingDate = formatBuildingDate(std::time(nullptr));
+    doc.conditions.pages.append(makeNewPage(doc.conditions, doc.unitSystem));
+    writeFileAtomic(parsed.positional[0], serializeDocument(doc));
+    return kExitOk;
+}
+
+int runDump(const std::vector<std::string>& args) {
+    const auto parsed = parseArgs(args, {}, {});
+    if (parsed.positional.size() != 1) {
+        throw UsageError("expected one document");
+    }
+    const std::string& path = parsed.positional[0];
+    const DocumentData doc = parseDocument(readFile(path), path);
+    std::cout << documentToJson(doc).dump(2) << "\n";
+    return kExitOk;
+}
+
+int runImport(const std::vector<std::string>& args) {
+    const auto parsed = parseArgs(args, {"-o"}, {});
+    if (parsed.positional.size() != 1 || !parsed.has("-o")) {
+        throw UsageError("expected one JSON file and -o OUT.kso");
+    }
+    const std::string& path = parsed.positional[0];
+    nlohmann::json j;
+    try {
+        j = nlohmann::json::parse(readFile(path));
+    } catch (const nlohmann::json::parse_error& e) {
+        throw JsonInputError(path + ": not valid JSON: " + e.what());
+    }
+    DocumentData doc;
+    try {
+        doc = documentFromJson(j);
+    } catch (const JsonInputError& e) {
+        throw JsonInputError(path + ": " + e.what());
+    }
+    writeFileAtomic(parsed.value("-o"), serializeDocument(doc));
+    return kExitOk;
+}
+
+const Registration newCommand{{"new", "kesto-cli new OUT.kso", runNew}};
+const Registration dumpCommand{{"dump", "kesto-cli dump DOC.kso", runDump}};
+const Registration importCommand{{"import", "kesto-cli import DOC.json -o OUT.kso", runImport}};
+
+}  // namespace
+}  // namespace kesto::cli

@@ -1,0 +1,28 @@
+// Text in code page 932 (Shift_JIS as Windows uses it), the encoding of every stored file.
+// Inside the program all text is UTF-8.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kesto {
+
+// Decodes code page 932 bytes to UTF-8. Returns nothing when the bytes are not valid
+// code page 932, or when they would not encode back to the very same bytes (code page 932
+// has a few characters with two codes); a caller that stores the text again then cannot
+// keep every byte, so it refuses the text instead of altering it.
+std::optional<std::string> decodeCp932(std::string_view bytes);
+
+// Encodes UTF-8 text to code page 932. Returns nothing when a character has no code.
+std::optional<std::string> encodeCp932(std::string_view utf8);
+
+// Decodes UTF-16LE code units (the archive's wide-string form) to UTF-8.
+std::optional<std::string> decodeUtf16le(std::string_view bytes);
+
+// Byte length of a UTF-8 text once encoded in code page 932 (layouts count these bytes).
+// Characters without a code count as one byte each ('?').
+std::size_t cp932Length(std::string_view utf8);
+
+}  // namespace kesto

@@ -1,0 +1,152 @@
+#include "model/combinations.h"
+
+#include <cctype>
+#include <charconv>
+
+namespace kesto {
+namespace {
+
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool isAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+// The C library's decimal reading: the longest valid prefix, 0 when there is none.
+double numberOf(const std::string& text) {
+    double value = 0.0;
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    (void)ptr;
+    return ec == std::errc() ? value : 0.0;
+}
+
+struct Term {
+    double coefficient = 1.0;
+    std::string symbol;
+};
+
+Term parseTerm(const std::string& term) {
+    Term t;
+    std::string factor;
+    auto close = [&] {
+        bool symbol = false;
+        for (char c : factor) {
+            symbol = symbol || isAsciiLetter(c);
+        }
+        if (symbol) {
+            t.symbol = factor;
+        } else {
+            t.coefficient *= numberOf(factor);
+        }
+        factor.clear();
+    };
+    for (char c : term) {
+        if (isSpace(c)) {
+            continue;
+        }
+        if (c == '*' && !factor.empty()) {
+            close();
+        } else {
+            // A '*' that starts a factor belongs to it.
+            factor += c;
+        }
+    }
+    if (!factor.empty()) {
+        close();
+    }
+    return t;
+}
+
+}  // namespace
+
+bool evaluateExpression(const CKestoCnt& cnt, const CKesto& page, const std::string& expression,
+                        int dir, int gammaIndex, CStress& result) {
+    result = CStress{expression, 0.0, 0.0, 0.0};
+    bool ok = true;
+    auto evaluateTerm = [&](const std::string& text, double sign) {
+        Term t = parseTerm(text);
+        if (gammaIndex != 0 && t.symbol == cnt.gammaStressName) {
+            t.coefficient *= gammaIndex == 1 ? cnt.gammaX : cnt.gammaY;
+        }
+        const CStress* basic = t.symbol.empty() ? nullptr : page.findBasicStress(dir, t.symbol);
+        if (basic == nullptr) {
+            ok = false;
+            return;
+        }
+        const auto f = cnt.factorsOf(t.symbol);
+        result.m += f.m * basic->m * t.coefficient * sign;
+        result.n += f.n * basic->n * t.coefficient * sign;
+        result.q += f.q * basic->q * t.coefficient * sign;
+    };
+
+    std::string term;
+    double sign = 1.0;
+    for (char c : expression) {
+        if (isSpace(c)) {
+            continue;
+        }
+        if (c == '+' || c == '-') {
+            if (!term.empty()) {
+                evaluateTerm(term, sign);
+                term.clear();
+            }
+            sign = c == '+' ? 1.0 : -1.0;
+        } else {
+            term += c;
+        }
+    }
+    if (!term.empty()) {
+        evaluateTerm(term, sign);
+    }
+    return ok;
+}
+
+bool evaluateCombinations(const CKestoCnt& cnt, CKesto& page) {
+    page.clearComboResults();
+    page.clearUltimateComboResults();
+    bool ok = true;
+    auto run = [&](const OwnedList<CStringTable>& list, OwnedList<CStress>& x,
+                   OwnedList<CStress>& y, int gammaX, int gammaY) {
+        for (const CStringTable& e : list) {
+            ok = evaluateExpression(cnt, page, e.expression, 0, gammaX, x.append()) && ok;
+            ok = evaluateExpression(cnt, page, e.expression, 1, gammaY, y.append()) && ok;
+        }
+    };
+    run(cnt.longTermCombos, page.comboResults[0][0], page.comboResults[1][0], 0, 0);
+    run(cnt.shortTermCombos, page.comboResults[0][1], page.comboResults[1][1], 0, 0);
+    run(cnt.ultimateCombos, page.ultimateComboResults[0], page.ultimateComboResults[1], 1, 2);
+    if (!ok) {
+        page.errorMessages.emplace_back(kComboErrorMessage);
+    }
+    return !ok;
+}
+
+void newBasicLists(const CKestoCnt& cnt, CKesto& page) {
+    for (auto& list : page.basicStresses) {
+        list.clear();
+        for (const CStressName& s : cnt.stressNames) {
+            list.append(CStress{symbolOf(s.label), 0.0, 0.0, 0.0});
+        }
+    }
+}
+
+void synchronisePages(CKestoCnt& cnt) {
+    for (CKesto& page : cnt.pages) {
+        for (auto& list : page.basicStresses) {
+            OwnedList<CStress> old;
+            old.swap(list);
+            for (const CStressName& s : cnt.stressNames) {
+                CStress entry{symbolOf(s.label), 0.0, 0.0, 0.0};
+                for (const CStress& o : old) {
+                    if (o.name == entry.name) {
+                        entry = o;
+                        break;
+                    }
+                }
+                list.append(std::move(entry));
+            }
+        }
+    }
+}
+
+}  // namespace kesto

@@ -1,0 +1,37 @@
+#include "model/new_document.h"
+
+#include "model/combinations.h"
+
+namespace kesto {
+
+void installBuiltInDefaults(CKestoCnt& cnt) {
+    CKestoCnt fresh;
+    fresh.adoptRunTimeMembers(cnt);
+    cnt = std::move(fresh);
+    cnt.stressNames.append(CStressName{"G:常時", 1.0, 1.0, 1.0});
+    cnt.stressNames.append(CStressName{"K:地震", 1.0, 1.0, 1.0});
+    cnt.longTermCombos.append(CStringTable{"G"});
+    for (auto* list : {&cnt.shortTermCombos, &cnt.ultimateCombos}) {
+        list->append(CStringTable{"G+K"});
+        list->append(CStringTable{"G-K"});
+    }
+}
+
+CKesto makeNewPage(const CKestoCnt& cnt, int unitSystem) {
+    CKesto page;
+    if (unitSystem == 1) {
+        page.concreteGrade = "Fc21";
+    }
+    newBasicLists(cnt, page);
+    return page;
+}
+
+std::string formatBuildingDate(std::time_t when) {
+    std::tm local{};
+    localtime_r(&when, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y/%m/%d %H:%M", &local);
+    return text;
+}
+
+}  // namespace kesto

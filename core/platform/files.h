@@ -1,0 +1,38 @@
+// The few operating-system calls the core needs: whole-file reads, atomic writes and the
+// program's own folder. Paths are UTF-8.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace kesto {
+
+class FileAccessError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Files larger than this are refused unread: no stored file of the program comes near it.
+inline constexpr std::size_t kMaxFileSize = std::size_t{1} << 30;
+
+// The whole file, or nothing when it does not exist or cannot be opened.
+std::optional<std::string> readFileIfExists(const std::string& path);
+// The whole file; throws FileAccessError naming the file when it cannot be read.
+std::string readFile(const std::string& path);
+
+// Writes beside the target, flushes to disk and renames over the target, so that a failed write
+// never leaves a half-written file in place of a good one. Throws FileAccessError.
+void writeFileAtomic(const std::string& path, std::string_view bytes);
+
+bool fileExists(const std::string& path);
+
+// The folder of the running executable with a trailing separator.
+std::string executableFolder();
+
+// The file name of a path without its folder.
+std::string fileNameOf(const std::string& path);
+
+}  // namespace kesto
