@@ -61,13 +61,13 @@ TEST(UltimateCombination, FailedConnectionIsCheckedByTheCombinationMoment) {
     p.cnt.alphaX = 3.0;  // 3·18.696/51.484 = 1.0894
     checkUltimateCombination(p.ctx, CStress{"G+2K", -20, 5, 100}, 0);
     EXPECT_NEAR(p.slot(kRatioUlt13), 3 * kMpc / kMu, 1e-12);
-    // MD/Mu = 20/51.484 = 0.3885 < 1: no bending message.
+    // MD/Mu = 20/51.484 = 0.38847 < 1: no bending message.
     EXPECT_NEAR(p.slot(kRatioUlt14), 20 / kMu, 1e-12);
     EXPECT_EQ(p.slot(kUltMd), -20.0);
     EXPECT_NEAR(p.slot(kUltMuForMd), kMu, 1e-9);
     EXPECT_TRUE(p.page.ngMessages.empty());
     EXPECT_EQ(p.detail()[9], "MD(tm),Mu(tm),MD/Mu");
-    EXPECT_EQ(p.detail()[10], "-20.000000,51.484048,0.388468");
+    EXPECT_EQ(p.detail()[10], "-20.000000,51.484048,0.388470");
 
     checkUltimateCombination(p.ctx, CStress{"G-2K", 60, 5, 100}, 0);
     // MD/Mu = 60/51.484 = 1.1654 > 1.
@@ -78,13 +78,25 @@ TEST(UltimateCombination, FailedConnectionIsCheckedByTheCombinationMoment) {
 
 TEST(UltimateCombination, ConnectionRatioOfExactlyOneIsNoFailure) {
     UltimatePage p;
-    double alpha = kMu / reducedPlasticMoment(2.64, 1000, 50, 100, 100);
-    p.cnt.alphaX = alpha;
-    while (p.cnt.alphaX * columnMoment(p.ctx, 0, 100).mpc / kMu != 1.0) {
-        alpha = std::nextafter(alpha, alpha * 2);
-        p.cnt.alphaX = alpha;
+    // An axial force and an α for which α·Mpc/Mu is exactly 1.0 in floating point, searched
+    // next to α = Mu/Mpc.
+    const BaseStrengths base = baseStrengths(65, 65, 210, 3, 7.07, 2.35);
+    double n = 100;
+    double alpha = 0;
+    for (int i = 0; i < 400 && alpha == 0; ++i, n += 0.25) {
+        const double mpc = columnMoment(p.ctx, 0, n).mpc;
+        const double mu = ultimateBendingStrength(65, 25, n, base.nu, base.tu);
+        double candidate = std::nextafter(std::nextafter(mu / mpc, 0.0), 0.0);
+        for (int k = 0; k < 5 && alpha == 0; ++k, candidate = std::nextafter(candidate, 10.0)) {
+            if (candidate * mpc / mu == 1.0) {
+                alpha = candidate;
+            }
+        }
     }
-    checkUltimateCombination(p.ctx, CStress{"G+2K", 80, 5, 100}, 0);
+    ASSERT_NE(alpha, 0.0);
+    n -= 0.25;
+    p.cnt.alphaX = alpha;
+    checkUltimateCombination(p.ctx, CStress{"G+2K", 80, 5, n}, 0);
     EXPECT_EQ(p.slot(kRatioUlt13), 1.0);
     EXPECT_EQ(p.slot(kRatioUlt14), 0.0);
     EXPECT_TRUE(p.page.ngMessages.empty());
@@ -153,7 +165,7 @@ TEST(UltimateSense, RouteThreeForcesOfOneSense) {
 
 TEST(UltimateSense, MessagesCarryTheSenseLabel) {
     UltimatePage p;
-    p.page.ultimateN[0][0] = -2 * 49.8435;  // N = -2·Tu: Mu = Qu = 0
+    p.page.ultimateN[0][0] = -100;  // below -2·Tu = -99.687: Mu = Qu = 0
     checkUltimateSense(p.ctx, 0, 0);
     EXPECT_EQ(p.slot(kRatioUlt16), 9.999);
     EXPECT_EQ(p.slot(kRatioUlt17), 9.999);

@@ -22,7 +22,8 @@ struct UltimatePage {
     CSteelRaw boltGrade;
     CSteel section;
     CABolt bolt;
-    PageContext ctx{cnt, page};
+    PageContext ctx{cnt,     page,    0,       nullptr, nullptr, nullptr,
+                    nullptr, nullptr, nullptr, nullptr, "t",     "kg"};
 
     explicit UltimatePage(int unitSystem = 0) {
         const bool si = unitSystem == 1;

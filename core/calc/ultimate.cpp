@@ -52,10 +52,10 @@ void route3(PageContext& ctx, int dir) {
     }
 }
 
-// The governing ratio of the direction. A failed α·Mpc/Mu of route 1-2/2 with elongation is
-// replaced by MD/Mu; with the route-3 NG-case checks a failed bending check of route 3 is
-// replaced by the fracture and concrete checks.
-double governingRatio(const CKestoCnt& cnt, const CKesto& page, int dir, int route) {
+}  // namespace
+
+double ultimateGoverningRatio(const CKestoCnt& cnt, const CKesto& page, int dir) {
+    const std::uint8_t route = dir == 0 ? cnt.routeX : cnt.routeY;
     double g = page.ultimateResults[kUltGoverning][dir];
     auto take = [&](int slot) {
         const double x = page.ultimateResults[slot][dir];
@@ -86,15 +86,13 @@ double governingRatio(const CKestoCnt& cnt, const CKesto& page, int dir, int rou
     return g;
 }
 
-}  // namespace
-
 void checkUltimate(PageContext& ctx, int dir) {
     CKesto& page = ctx.page;
     const std::uint8_t route = dir == 0 ? ctx.cnt.routeX : ctx.cnt.routeY;
     if (route != kRoute12 && route != kRoute3) {
         return;
     }
-    if (page.columnKind == 1 && ult::effectiveDir(page, dir) == 1) {
+    if (page.columnKind == 1 && ctx.effectiveDir(dir) == 1) {
         return;
     }
     ctx.detail("");
@@ -104,7 +102,7 @@ void checkUltimate(PageContext& ctx, int dir) {
     } else {
         route3(ctx, dir);
     }
-    const double g = governingRatio(ctx.cnt, page, dir, route);
+    const double g = ultimateGoverningRatio(ctx.cnt, page, dir);
     page.ultimateResults[kUltGoverning][dir] = g;
     page.ultimateJudgement[dir] = g < 1.0 ? kJudgedOk : kJudgedNg;
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calc/check_message.h"
 #include "calc/ultimate_common.h"
 #include "calc/ultimate_slots.h"
 #include "calc/ultimate_strength.h"
@@ -26,7 +27,7 @@ struct StrengthCase {
 
 StrengthCase strengthCase(const PageContext& ctx, int dir, double n) {
     StrengthCase s;
-    const int dirEff = ult::effectiveDir(ctx.page, dir);
+    const int dirEff = ctx.effectiveDir(dir);
     s.axis = ult::bendingAxis(ctx.page, dirEff);
     s.dt = s.axis.d / 2 - s.axis.gauge;
     s.fc = ctx.concrete != nullptr ? designFc(*ctx.concrete, ctx.unitSystem) : 0;
@@ -58,9 +59,9 @@ void strengthDetail(const PageContext& ctx, const StrengthCase& s, double n) {
 double bendingRatio(PageContext& ctx, const StrengthCase& s, int dir, const std::string& name,
                     int ratioSlot) {
     const double alpha = ult::alphaOf(ctx.cnt, dir);
-    double r1 = ult::kFailedRatio;
-    if (ult::isZero(s.mu)) {
-        ult::ngMessage(ctx, dir, name, "柱脚の軸力制限を超えた");
+    double r1 = kImpossibleRatio;
+    if (isZero(s.mu)) {
+        addNgMessage(ctx, "柱脚の軸力制限を超えた", dir, kUltimateTerm, name);
     } else {
         r1 = alpha * s.column.mpc / s.mu;
     }
@@ -73,10 +74,10 @@ double bendingRatio(PageContext& ctx, const StrengthCase& s, int dir, const std:
 
 void strengthMessages(PageContext& ctx, int dir, const std::string& name, double r1, double r2) {
     if (r1 > 1.0) {
-        ult::ngMessage(ctx, dir, name, "柱脚の終局曲げ耐力がＮＧです");
+        addNgMessage(ctx, "柱脚の終局曲げ耐力がＮＧです", dir, kUltimateTerm, name);
     }
     if (r2 > 1.0) {
-        ult::ngMessage(ctx, dir, name, "柱脚の終局せん断耐力がＮＧです");
+        addNgMessage(ctx, "柱脚の終局せん断耐力がＮＧです", dir, kUltimateTerm, name);
     }
 }
 

@@ -1,26 +1,19 @@
 // Helpers shared by the ultimate-strength checks: the failed-ratio rule, storing a governing
-// ratio with its companion values, messages, and the plate geometry about the bending axis.
+// ratio with its companion values, the loading senses, and the plate geometry about the
+// bending axis.
 #pragma once
 
-#include <cmath>
 #include <initializer_list>
-#include <string>
 
 #include "calc/page_context.h"
 
 namespace kesto::ult {
 
-// The ratio of a quantity that cannot be computed; it governs and makes the direction NG.
-constexpr double kFailedRatio = 9.999;
 constexpr double kPi = 3.141592654;
 
-inline bool isZero(double x) {
-    return std::fabs(x) < 1e-10;
-}
-
-// value / capacity, or the failed ratio when the capacity is zero.
+// value / capacity, or the impossible ratio when the capacity is zero.
 inline double ratioOf(double value, double capacity) {
-    return isZero(capacity) ? kFailedRatio : value / capacity;
+    return isZero(capacity) ? kImpossibleRatio : value / capacity;
 }
 
 struct Companion {
@@ -33,22 +26,13 @@ struct Companion {
 bool storeIfLarger(CKesto& page, int dir, int ratioSlot, double ratio,
                    std::initializer_list<Companion> companions);
 
-// Words an NG message of the ultimate term for `dir` and the case `name`, appends it to the
-// page's NG messages and to the detail lines.
-void ngMessage(PageContext& ctx, int dir, const std::string& name, const char* text);
-
-// "L->R" (sense 0) or "R->L".
+// "L->R" (sense 0) or "R->L"; also the case name of the sense's messages.
 const char* senseLabel(int sense);
 
 // Writes the heading of one loading sense: an empty line, "L->R加力" or "R->L加力", an empty line.
 void senseHeading(const PageContext& ctx, int sense);
 
-// The direction whose plate dimensions, gauge and bolt count a check of `dir` uses.
-inline int effectiveDir(const CKesto& page, int dir) {
-    return page.rotated == 0 ? dir : 1 - dir;
-}
-
-// α of the loop direction.
+// α of the loop direction (never of the rotated one).
 inline double alphaOf(const CKestoCnt& cnt, int dir) {
     return dir == 0 ? cnt.alphaX : cnt.alphaY;
 }
@@ -62,10 +46,6 @@ struct BendingAxis {
     int boltCount = 0;
 };
 BendingAxis bendingAxis(const CKesto& page, int dirEff);
-
-// Effective area of one bolt by the conditions' choice: thread area, 0.75 x shank area, or the
-// shank area for any other setting.
-double effectiveBoltArea(const CKestoCnt& cnt, const CABolt& bolt);
 
 // Factor that turns a concrete stress of the calculation into its stored unit (N/cm2 -> N/mm2).
 inline double concreteStoreFactor(const PageContext& ctx) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/check_message.h"
 #include "calc/ultimate_common.h"
 #include "calc/ultimate_slots.h"
 #include "model/text_format.h"
@@ -11,7 +12,7 @@
 namespace kesto {
 
 AnchorBlockAreas anchorBlockAreas(const CKesto& page, double at) {
-    if (!ult::isZero(page.inputAa)) {
+    if (!isZero(page.inputAa)) {
         return {page.inputAa, page.inputAc};
     }
     const double bt = page.anchorBlockB / 10;
@@ -30,7 +31,7 @@ void checkConcreteFailure(PageContext& ctx, int dir, int sense) {
         return;
     }
     CKesto& page = ctx.page;
-    const int dirEff = ult::effectiveDir(page, dir);
+    const int dirEff = ctx.effectiveDir(dir);
     const ult::BendingAxis axis = ult::bendingAxis(page, dirEff);
     const double bc = (dirEff == 0 ? page.pedestalB : page.pedestalD) / 10;
     const double dc = (dirEff == 0 ? page.pedestalD : page.pedestalB) / 10;
@@ -65,7 +66,7 @@ void checkConcreteFailure(PageContext& ctx, int dir, int sense) {
     };
     // A stress over a zero area is not computed (0); a negative stress means no pressure.
     auto stressOver = [](double force, double area) {
-        return ult::isZero(area) ? 0.0 : std::max(force / area, 0.0);
+        return isZero(area) ? 0.0 : std::max(force / area, 0.0);
     };
 
     ctx.detail("・コンクリートの破壊防止");
@@ -108,9 +109,9 @@ void checkConcreteFailure(PageContext& ctx, int dir, int sense) {
     if (ctx.cnt.concreteShearCheck != 0 && page.concreteShearCheck != 0) {
         // A required edge distance over a zero tensile strength or pedestal width cannot be
         // computed: it is shown as 0 with the failed ratio.
-        const bool coneComputable = !ult::isZero(sigmaT) && sigmaY / sigmaT >= 0;
+        const bool coneComputable = !isZero(sigmaT) && sigmaY / sigmaT >= 0;
         const double ne1 = coneComputable ? 0.54 * d * std::sqrt(sigmaY / sigmaT) : 0;
-        const double r5 = coneComputable ? ult::ratioOf(ne1, e) : ult::kFailedRatio;
+        const double r5 = coneComputable ? ult::ratioOf(ne1, e) : kImpossibleRatio;
         ult::storeIfLarger(page, dir, kRatioUlt37, r5, {{kUltNe1, ne1}, {kUltEdge, e}});
         ng = ng || r5 > 1.0;
         ctx.detail(
@@ -119,9 +120,9 @@ void checkConcreteFailure(PageContext& ctx, int dir, int sense) {
                       u, u));
         ctx.detail(strprintf("%f,%f,%f,%f,%f,%f", sigmaY, sigmaT, d, ne1, e, r5));
 
-        const bool rowComputable = !ult::isZero(bc * sigmaT);
+        const bool rowComputable = !isZero(bc * sigmaT);
         const double ne2 = rowComputable ? at * tauY / (bc * sigmaT) : 0;
-        const double r6 = rowComputable ? ult::ratioOf(ne2, e) : ult::kFailedRatio;
+        const double r6 = rowComputable ? ult::ratioOf(ne2, e) : kImpossibleRatio;
         ult::storeIfLarger(page, dir, kRatioUlt38, r6, {{kUltNe2, ne2}, {kUltEdge, e}});
         ng = ng || r6 > 1.0;
         ctx.detail(
@@ -132,7 +133,8 @@ void checkConcreteFailure(PageContext& ctx, int dir, int sense) {
     }
 
     if (ng) {
-        ult::ngMessage(ctx, dir, ult::senseLabel(sense), "コンクリートの破壊防止がＮＧです");
+        addNgMessage(ctx, "コンクリートの破壊防止がＮＧです", dir, kUltimateTerm,
+                     ult::senseLabel(sense));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calc/check_message.h"
 #include "calc/ultimate_common.h"
 #include "calc/ultimate_slots.h"
 #include "model/text_format.h"
@@ -15,12 +16,12 @@ void checkPlateFracture(PageContext& ctx, int dir, int sense) {
     }
     ctx.detail("・ベースプレートの破断防止");
     const CKesto& page = ctx.page;
-    const ult::BendingAxis axis = ult::bendingAxis(page, ult::effectiveDir(page, dir));
+    const ult::BendingAxis axis = ult::bendingAxis(page, ctx.effectiveDir(dir));
     const double t = page.plateT / 10;
     const double d = ctx.bolt != nullptr ? ctx.bolt->shankDiameter / 10 : 0;
     const double c = ctx.cnt.boltClearance / 10;
     const int n = axis.boltCount;
-    const double a = ctx.bolt != nullptr ? ult::effectiveBoltArea(ctx.cnt, *ctx.bolt) : 0;
+    const double a = ctx.bolt != nullptr ? ctx.boltAe() : 0;
     const double fb =
         ctx.boltGrade != nullptr ? designStrength(*ctx.boltGrade, 0, ctx.unitSystem) : 0;
     const double sigmaU =
@@ -50,8 +51,8 @@ void checkPlateFracture(PageContext& ctx, int dir, int sense) {
     // cannot be computed and the check fails like a zero capacity.
     const double qy = a * fb;
     const double a1 = ult::kPi * (d + c) * t;
-    const double tau = ult::isZero(a1) ? 0 : 1.5 * qy / a1;
-    const double r3 = ult::isZero(a1) ? ult::kFailedRatio : ult::ratioOf(alpha * tau, tauU);
+    const double tau = isZero(a1) ? 0 : 1.5 * qy / a1;
+    const double r3 = isZero(a1) ? kImpossibleRatio : ult::ratioOf(alpha * tau, tauU);
     const double stressFactor = ctx.unitSystem == 1 ? 10.0 : 1.0;
     ult::storeIfLarger(ctx.page, dir, kRatioUlt41, r3,
                        {{kUltTau, tau * stressFactor}, {kUltTauU, tauU * stressFactor}});
@@ -59,7 +60,8 @@ void checkPlateFracture(PageContext& ctx, int dir, int sense) {
     ctx.detail(strprintf("%f,%f,%f,%f,%f,%f", qy, a1, alpha, tau, tauU, r3));
 
     if (r1 > 1.0 || r2 > 1.0 || r3 > 1.0) {
-        ult::ngMessage(ctx, dir, ult::senseLabel(sense), "ベースプレートの破断防止がＮＧです");
+        addNgMessage(ctx, "ベースプレートの破断防止がＮＧです", dir, kUltimateTerm,
+                     ult::senseLabel(sense));
     }
 }
 

@@ -28,7 +28,7 @@ double columnYieldStress(const PageContext& ctx) {
 
 double reducedPlasticMoment(double sigmaY, double zp, double aw, double an, double n) {
     const double ny = an * sigmaY;
-    if (ult::isZero(ny)) {
+    if (isZero(ny)) {
         return 0;
     }
     const double mp = sigmaY * zp / 100;

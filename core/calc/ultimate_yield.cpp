@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/check_message.h"
 #include "calc/concrete_anchor.h"
 #include "calc/shear_check.h"
 #include "calc/ultimate_common.h"
@@ -19,11 +20,11 @@ int senseStresses(PageContext& ctx, int dir, const std::string& name, double b, 
                   double dts, double at, double n, double m, PlateStresses& out) {
     int status = 0;
     ctx.detail("・柱脚応力の計算");
-    if (ult::isZero(m)) {
+    if (isZero(m)) {
         ctx.detail("曲げモーメント０");
         if (n > 0) {
             // A plate without area has no bearing stress to compare.
-            if (ult::isZero(b * d)) {
+            if (isZero(b * d)) {
                 out.sigmaCImpossible = true;
             } else {
                 out.sigmaC = n * 1000 / (b * d);
@@ -34,7 +35,7 @@ int senseStresses(PageContext& ctx, int dir, const std::string& name, double b, 
     } else {
         status = stressesUnderPlate(ctx, b, d, dts, at, n, std::fabs(m), out);
         if (status != 0) {
-            ult::ngMessage(ctx, dir, name, "中立軸が算定できません");
+            addNgMessage(ctx, "中立軸が算定できません", dir, kUltimateTerm, name);
         }
     }
     if (ctx.detailOn()) {
@@ -49,7 +50,7 @@ int senseStresses(PageContext& ctx, int dir, const std::string& name, double b, 
 
 // The shear of the sense cannot be checked: ratio 9.999 with no companion values.
 void failSenseShear(CKesto& page, int dir) {
-    page.ultimateResults[kRatioUlt17][dir] = ult::kFailedRatio;
+    page.ultimateResults[kRatioUlt17][dir] = kImpossibleRatio;
     page.ultimateResults[kUltQuSense][dir] = 0;
     page.ultimateResults[kUltQm][dir] = 0;
 }
@@ -60,7 +61,7 @@ void checkYieldSense(PageContext& ctx, int dir, int sense) {
     CKesto& page = ctx.page;
     ult::senseHeading(ctx, sense);
     const std::string name = ult::senseLabel(sense);
-    const int dirEff = ult::effectiveDir(page, dir);
+    const int dirEff = ctx.effectiveDir(dir);
     const ult::BendingAxis axis = ult::bendingAxis(page, dirEff);
     const double n = page.ultimateN[dir][sense];
     const double qm = page.ultimateQ[dir][sense];
@@ -91,7 +92,7 @@ void checkYieldSense(PageContext& ctx, int dir, int sense) {
         ctx.detail(strprintf("%f,%f,%f,%f", column.mpc, my, r1, alpha));
     }
     if (r1 > 1.0) {
-        ult::ngMessage(ctx, dir, name, "柱脚の降伏曲げ耐力がＮＧです");
+        addNgMessage(ctx, "柱脚の降伏曲げ耐力がＮＧです", dir, kUltimateTerm, name);
     }
 
     const double at = nt * (ctx.bolt != nullptr ? ctx.bolt->shankArea : 0);
@@ -103,10 +104,10 @@ void checkYieldSense(PageContext& ctx, int dir, int sense) {
 
     const CStress forces{"", m, qm, n};
     const double qy = checkUltimateShear(ctx, forces, stresses.tensionSum, dir, true);
-    double r2 = ult::kFailedRatio;
-    if (ult::isZero(qy)) {
+    double r2 = kImpossibleRatio;
+    if (isZero(qy)) {
         failSenseShear(page, dir);
-        ult::ngMessage(ctx, dir, name, "ｱﾝｶｰﾎﾞﾙﾄでせん断力を負担できません");
+        addNgMessage(ctx, "ｱﾝｶｰﾎﾞﾙﾄでせん断力を負担できません", dir, kUltimateTerm, name);
     } else {
         r2 = std::fabs(qm) / qy;
         ult::storeIfLarger(page, dir, kRatioUlt17, r2, {{kUltQuSense, qy}, {kUltQm, qm}});
@@ -114,7 +115,7 @@ void checkYieldSense(PageContext& ctx, int dir, int sense) {
     ctx.detail(strprintf("QM(%s),Qy(%s),QM/Qy", f, f));
     ctx.detail(strprintf("%f,%f,%f", qm, qy, r2));
     if (r2 > 1.0) {
-        ult::ngMessage(ctx, dir, name, "柱脚のせん断耐力がＮＧです");
+        addNgMessage(ctx, "柱脚のせん断耐力がＮＧです", dir, kUltimateTerm, name);
     }
 
     if (ctx.cnt.route3NgCheck == 0) {
@@ -123,7 +124,7 @@ void checkYieldSense(PageContext& ctx, int dir, int sense) {
     ctx.detail("・コンクリートの破壊防止");
     const double fc = ctx.concrete != nullptr ? designFc(*ctx.concrete, ctx.unitSystem) : 0;
     const double r3 =
-        stresses.sigmaCImpossible ? ult::kFailedRatio : ult::ratioOf(stresses.sigmaC, fc);
+        stresses.sigmaCImpossible ? kImpossibleRatio : ult::ratioOf(stresses.sigmaC, fc);
     const double storeFactor = ult::concreteStoreFactor(ctx);
     ult::storeIfLarger(page, dir, kRatioUlt33, r3,
                        {{kUltSigmaC, stresses.sigmaC * storeFactor}, {kUltFc, fc * storeFactor}});
@@ -133,17 +134,17 @@ void checkYieldSense(PageContext& ctx, int dir, int sense) {
 
     const double pb = nt * bAe * fBolt;
     const double r4 =
-        stresses.tensionImpossible ? ult::kFailedRatio : ult::ratioOf(stresses.tensionSum, pb);
+        stresses.tensionImpossible ? kImpossibleRatio : ult::ratioOf(stresses.tensionSum, pb);
     ult::storeIfLarger(page, dir, kRatioUlt34, r4,
                        {{kUltTensionSum, stresses.tensionSum}, {kUltPb, pb}});
     ctx.detail(strprintf("ΣT(%s),Pb(%s),ΣT/Pb", f, f));
     ctx.detail(strprintf("%f,%f,%f", stresses.tensionSum, pb, r4));
 
     if (r3 > 1.0) {
-        ult::ngMessage(ctx, dir, name, "コンクリート圧縮応力度がＮＧです");
+        addNgMessage(ctx, "コンクリート圧縮応力度がＮＧです", dir, kUltimateTerm, name);
     }
     if (r4 > 1.0) {
-        ult::ngMessage(ctx, dir, name, "アンカーボルト引張耐力がＮＧです");
+        addNgMessage(ctx, "アンカーボルト引張耐力がＮＧです", dir, kUltimateTerm, name);
     }
 }
 
@@ -152,9 +153,7 @@ double checkUltimateShear(PageContext& ctx, const CStress& c, double tensionSum,
     CKesto& page = ctx.page;
     ctx.detail("・せん断検討");
     // An H-shape in its weak direction counts the bolts of its strong-axis row.
-    const int dirEff = ult::effectiveDir(page, dir);
-    const int countDir = page.columnKind == 1 && dirEff == 1 ? 0 : dirEff;
-    const int nt = countDir == 0 ? page.boltCountX : page.boltCountY;
+    const int nt = ctx.geometryIndex(dir) == 0 ? page.boltCountX : page.boltCountY;
     const double qd = std::fabs(c.q);
     double qa = 0;
     if (ctx.boltGrade != nullptr && ctx.bolt != nullptr) {
@@ -162,24 +161,24 @@ double checkUltimateShear(PageContext& ctx, const CStress& c, double tensionSum,
         const double ft = allowableTension(*ctx.boltGrade, t, true, ctx.unitSystem);
         const double fs =
             boltShearStress(*ctx.boltGrade, t, true, ctx.cnt.boltFsMode, ctx.unitSystem);
-        const double a = nt * ult::effectiveBoltArea(ctx.cnt, *ctx.bolt);
+        const double a = nt * ctx.boltAe();
         qa = shearCapacity(ctx, a, qd, c.n, tensionSum, ft, fs);
     }
     if (capacityOnly) {
         return qa;
     }
-    double r = ult::kFailedRatio;
-    if (ult::isZero(qa)) {
-        page.ultimateResults[kRatioUlt15][dir] = ult::kFailedRatio;
+    double r = kImpossibleRatio;
+    if (isZero(qa)) {
+        page.ultimateResults[kRatioUlt15][dir] = kImpossibleRatio;
         page.ultimateResults[kUltQa][dir] = 0;
         page.ultimateResults[kUltQd][dir] = 0;
-        ult::ngMessage(ctx, dir, c.name, "ｱﾝｶｰﾎﾞﾙﾄでせん断力を負担できません");
+        addNgMessage(ctx, "ｱﾝｶｰﾎﾞﾙﾄでせん断力を負担できません", dir, kUltimateTerm, c.name);
     } else {
         r = qd / qa;
         ult::storeIfLarger(page, dir, kRatioUlt15, r, {{kUltQa, qa}, {kUltQd, qd}});
     }
     if (r > 1.0) {
-        ult::ngMessage(ctx, dir, c.name, "せん断耐力がＮＧです");
+        addNgMessage(ctx, "せん断耐力がＮＧです", dir, kUltimateTerm, c.name);
     }
     return qa;
 }
