@@ -125,7 +125,8 @@ TEST(ArchiveWriter, ClassIndexesFrom7FFFUseTheBigTag) {
 
 TEST(ArchiveReader, ReadsTheWideStringForm) {
     // FF FE FF announces UTF-16; 02 code units follow.
-    ArchiveReader r(bytesOf("FF FE FF 02 38 5E 42 66"), "t");
+    const std::string wide = bytesOf("FF FE FF 02 38 5E 42 66");
+    ArchiveReader r(wide, "t");
     std::string s;
     r.text(s, "s");
     EXPECT_EQ(s, "常時");
