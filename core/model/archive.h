@@ -34,6 +34,8 @@ public:
 
     // `source` names the file in error messages.
     ArchiveReader(std::string_view data, std::string source);
+    // The reader only views its bytes: they must outlive it.
+    ArchiveReader(std::string&& data, std::string source) = delete;
 
     // The version text that the gates compare against (byte-wise string comparison).
     void setVersion(std::string version) { version_ = std::move(version); }
