@@ -33,7 +33,8 @@ void BM_SaveDocument(benchmark::State& state) {
 BENCHMARK(BM_SaveDocument)->Arg(70000)->Unit(benchmark::kMillisecond);
 
 void BM_LoadDocument(benchmark::State& state) {
-    const std::string file = kesto::serializeDocument(largeDocument(static_cast<int>(state.range(0))));
+    const std::string file =
+        kesto::serializeDocument(largeDocument(static_cast<int>(state.range(0))));
     double perPage = 0;
     for (auto _ : state) {
         const std::size_t before = mallinfo2().uordblks;

@@ -77,14 +77,14 @@ TEST(ArchiveWriter, ClassAndObjectIndexesShareOneCounter) {
     ArchiveWriter w;
     objectList(w, names, "CStressName");
     objectList(w, combos, "CStringTable");
-    const std::string factors = bytesOf("00 00 00 00 00 00 F0 3F") + bytesOf("00 00 00 00 00 00 F0 3F") +
+    const std::string factors = bytesOf("00 00 00 00 00 00 F0 3F") +
+                                bytesOf("00 00 00 00 00 00 F0 3F") +
                                 bytesOf("00 00 00 00 00 00 F0 3F");
     const std::string reserved = bytesOf("00 00  00 00 00 00 00 00 00 00");
-    const std::string expected = bytesOf("02 00 FF FF 00 00 0B 00") + "CStressName" +
-                                 bytesOf("01") + "G" + factors + bytesOf("01 80 01") + "K" +
-                                 factors + bytesOf("02 00 FF FF 00 00 0C 00") + "CStringTable" +
-                                 bytesOf("01") + "G" + reserved + bytesOf("04 80 01") + "K" +
-                                 reserved;
+    const std::string expected =
+        bytesOf("02 00 FF FF 00 00 0B 00") + "CStressName" + bytesOf("01") + "G" + factors +
+        bytesOf("01 80 01") + "K" + factors + bytesOf("02 00 FF FF 00 00 0C 00") + "CStringTable" +
+        bytesOf("01") + "G" + reserved + bytesOf("04 80 01") + "K" + reserved;
     EXPECT_EQ(w.bytes(), expected);
 
     ArchiveReader r(w.bytes(), "t");
@@ -193,7 +193,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ArchiveReader, SignatureSplitsAtTheFirstBlank) {
-    EXPECT_EQ(splitSignature("Kesto 1.04"), std::make_pair(std::string("Kesto"), std::string("1.04")));
+    EXPECT_EQ(splitSignature("Kesto 1.04"),
+              std::make_pair(std::string("Kesto"), std::string("1.04")));
     EXPECT_EQ(splitSignature("CSteel 1.00 extra"),
               std::make_pair(std::string("CSteel"), std::string("1.00 extra")));
     EXPECT_EQ(splitSignature("Kesto1.04"), std::make_pair(std::string(), std::string("Kesto1.04")));

@@ -59,7 +59,10 @@ TEST(CliDocument, BadInputWritesNothing) {
     EXPECT_NE(run.err.find("not valid JSON"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(t.file("out.kso")));
 
-    write(t.file("cut.kso"), std::string("\x0A" "Kesto 1.04\x05" "ab", 14));
+    write(t.file("cut.kso"), std::string("\x0A"
+                                         "Kesto 1.04\x05"
+                                         "ab",
+                                         14));
     run = runCli(t, "dump " + t.file("cut.kso"));
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("cut.kso: byte offset 11: expected string buildingName"),

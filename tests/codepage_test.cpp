@@ -40,7 +40,9 @@ TEST(Codepage, ByteLengthCountsCodePageBytes) {
     EXPECT_EQ(cp932Length("ＳＩ単位"), 8u);
     EXPECT_EQ(cp932Length("ﾙｰﾄ1-1"), 6u);
     EXPECT_EQ(cp932Length("abc"), 3u);
-    EXPECT_EQ(cp932Length("a\xF0\x9F\x98\x80" "b"), 3u);  // an uncodable character counts one
+    EXPECT_EQ(cp932Length("a\xF0\x9F\x98\x80"
+                          "b"),
+              3u);  // an uncodable character counts one
 }
 
 TEST(Codepage, DecodesUtf16) {

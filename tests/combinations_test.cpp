@@ -9,7 +9,7 @@ namespace {
 // Cases G (1, 1, 1) and K (nN 1, nM 2, nQ 1); X basics G (N 100, M 10, Q 5) and K (N 20,
 // M 30, Q 15); Y basics G (N 50, M 4, Q 2) and K (N 10, M 6, Q 3); γ 2.0 in X, 3.0 in Y.
 class Combinations : public testing::Test {
-protected:
+  protected:
     Combinations() {
         cnt.stressNames.append(CStressName{"G:常時", 1.0, 1.0, 1.0});
         cnt.stressNames.append(CStressName{"K:地震", 2.0, 1.0, 1.0});
@@ -49,10 +49,10 @@ TEST_F(Combinations, SignsFollowTheLastOperatorBeforeATerm) {
         double n;
     };
     // G: N 100, K: N 20.
-    const Row rows[] = {{"-G+K", -80},    {"G--K", 80},  {"G-+K", 120}, {"G - K", 80},
+    const Row rows[] = {{"-G+K", -80},     {"G--K", 80},   {"G-+K", 120},  {"G - K", 80},
                         {" G\t+ K ", 120}, {"1.5*G", 150}, {"G*1.5", 150}, {"1.5*G*2", 300},
-                        {".5*G", 50},     {"G*K", 20},   {"2*K*3", 120}, {"G**2", 0},
-                        {"G*", 100},      {"0.5G", 0}};
+                        {".5*G", 50},      {"G*K", 20},    {"2*K*3", 120}, {"G**2", 0},
+                        {"G*", 100},       {"0.5G", 0}};
     for (const auto& row : rows) {
         EXPECT_DOUBLE_EQ(eval(row.expression).n, row.n) << row.expression;
     }

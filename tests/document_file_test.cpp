@@ -116,7 +116,7 @@ TEST(DocumentFile, RefusesForeignAndNewerFiles) {
 
 // Writes the files of the older formats field by field, as older programs laid them out.
 class LegacyFile {
-public:
+  public:
     explicit LegacyFile(const std::string& version) : version_(version) {
         w_.text("Kesto " + version, "signature");
         w_.text("旧建物", "name");
@@ -171,10 +171,10 @@ public:
         return w_.take();
     }
 
-private:
+  private:
     void legacyPage(ArchiveWriter& w) {
-        for (const char* s : {"P1", "Fc210", "SN400", "SN400", "SN400", "SN400", "M24",
-                              "□-300x300x12.0"}) {
+        for (const char* s :
+             {"P1", "Fc210", "SN400", "SN400", "SN400", "SN400", "M24", "□-300x300x12.0"}) {
             w.text(s, "s");
         }
         w.byte(0, "kind");
@@ -382,7 +382,8 @@ TEST(DocumentFile, HugeCountInASmallFileFailsAtOnce) {
         parseDocument(body, "pages.kso");
         FAIL();
     } catch (const FileFormatError& e) {
-        EXPECT_NE(std::string(e.what()).find("a count of 4000000000 cannot fit"), std::string::npos);
+        EXPECT_NE(std::string(e.what()).find("a count of 4000000000 cannot fit"),
+                  std::string::npos);
     }
 }
 

@@ -55,7 +55,8 @@ TEST(DocumentJson, RefusesUnknownFieldsAndWrongTypesByName) {
     const Row rows[] = {
         {R"({"colour": 1})", "document.colour: unknown field"},
         {R"({"unitSystem": 2})", "unitSystem: expected a whole number from 0 to 1"},
-        {R"({"conditions": {"routeX": "1"}})", "conditions.routeX: expected a whole number from 0 to 255"},
+        {R"({"conditions": {"routeX": "1"}})",
+         "conditions.routeX: expected a whole number from 0 to 255"},
         {R"({"conditions": {"gammaX": true}})", "conditions.gammaX: expected a number"},
         {R"({"conditions": {"shortTermCombos": ["G", 3]}})",
          "conditions.shortTermCombos[1]: expected a string"},

@@ -15,10 +15,14 @@ inline std::string bytesOf(std::string_view hex) {
     int value = 0;
     for (char c : hex) {
         int v = -1;
-        if (c >= '0' && c <= '9') v = c - '0';
-        if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
-        if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
-        if (v < 0) continue;
+        if (c >= '0' && c <= '9')
+            v = c - '0';
+        if (c >= 'A' && c <= 'F')
+            v = c - 'A' + 10;
+        if (c >= 'a' && c <= 'f')
+            v = c - 'a' + 10;
+        if (v < 0)
+            continue;
         value = value * 16 + v;
         if (++nibbles == 2) {
             out.push_back(static_cast<char>(value));
@@ -31,7 +35,7 @@ inline std::string bytesOf(std::string_view hex) {
 
 // A folder of its own under the system's temporary folder, removed with its content.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         std::random_device rd;
         path_ = std::filesystem::temp_directory_path() /
@@ -49,7 +53,7 @@ public:
     std::string folder() const { return path_.string() + "/"; }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
