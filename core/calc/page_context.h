@@ -2,11 +2,26 @@
 // the table rows the page's names resolved to, the unit labels and the detail lines.
 #pragma once
 
+#include <cmath>
 #include <string>
 
 #include "model/conditions.h"
 
 namespace kesto {
+
+// A value counts as zero below this magnitude.
+inline constexpr double kZeroTolerance = 1e-10;
+inline bool isZero(double x) {
+    return std::fabs(x) < kZeroTolerance;
+}
+
+// The ratio recorded for a quantity that cannot be computed; it makes the judgement NG.
+inline constexpr double kImpossibleRatio = 9.999;
+
+// Calculation terms; kUltimateTerm has no allowable-stress slot.
+inline constexpr int kLongTerm = 0;
+inline constexpr int kShortTerm = 1;
+inline constexpr int kUltimateTerm = 2;
 
 struct PageContext {
     CKestoCnt& cnt;
@@ -32,6 +47,26 @@ struct PageContext {
         if (detailOn()) {
             cnt.detailLines.push_back(std::move(line));
         }
+    }
+
+    // The plate axis the stresses of `dir` act on: a rotated base swaps X and Y.
+    int effectiveDir(int dir) const { return page.rotated ? 1 - dir : dir; }
+    // The geometry index of the plate, rib and shear checks: an H-shape is always treated with
+    // its strong-axis geometry.
+    int geometryIndex(int dir) const {
+        const int eff = effectiveDir(dir);
+        return page.columnKind == 1 && eff == 1 ? 0 : eff;
+    }
+    // Where allowable-stress results of `term` are stored: long and short terms share slot 1
+    // unless they are distinguished.
+    int slotOf(int term) const { return cnt.distinguishLongShort == 1 ? term : 1; }
+    // Effective area of one bolt (cm2) by boltAeMode: thread area, 0.75 x shank area, or the
+    // shank area. Needs the bolt shape.
+    double boltAe() const {
+        if (cnt.boltAeMode == 0) {
+            return bolt->threadArea;
+        }
+        return cnt.boltAeMode == 1 ? 0.75 * bolt->shankArea : bolt->shankArea;
     }
 };
 
