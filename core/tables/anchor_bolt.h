@@ -17,9 +17,7 @@ struct CABolt {
 };
 
 template <class Ar, class R>
-void fields(Ar& ar, R& b)
-    requires std::is_same_v<std::remove_const_t<R>, CABolt>
-{
+void fields(Ar& ar, R& b) requires std::is_same_v<std::remove_const_t<R>, CABolt> {
     ar.text(b.name, "CABolt.name");
     ar.real(b.shankDiameter, "CABolt.shankDiameter");
     ar.real(b.holeDiameter, "CABolt.holeDiameter");

@@ -26,9 +26,7 @@ struct CConcreteRaw {
 };
 
 template <class Ar, class R>
-void fields(Ar& ar, R& c)
-    requires std::is_same_v<std::remove_const_t<R>, CConcreteRaw>
-{
+void fields(Ar& ar, R& c) requires std::is_same_v<std::remove_const_t<R>, CConcreteRaw> {
     ar.text(c.name, "CConcreteRaw.name");
     ar.word(c.concreteKind, "CConcreteRaw.concreteKind");
     ar.word(c.directInput, "CConcreteRaw.directInput");

@@ -25,6 +25,11 @@ struct ColumnAxisProperties {
     double aw = 0;
     double an = 0;
 };
+// The shape follows the page's column kind where the caller knows it (`squareTube`); the
+// short form takes the row's own shape code.
+ColumnAxisProperties columnAxisProperties(const CSteel& row, const CSteelRaw& grade,
+                                          const CKestoCnt& cnt, int axis, int unitSystem,
+                                          bool squareTube);
 ColumnAxisProperties columnAxisProperties(const CSteel& row, const CSteelRaw& grade,
                                           const CKestoCnt& cnt, int axis, int unitSystem);
 

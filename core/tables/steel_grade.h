@@ -18,9 +18,7 @@ struct CSteelRaw {
 };
 
 template <class Ar, class R>
-void fields(Ar& ar, R& s)
-    requires std::is_same_v<std::remove_const_t<R>, CSteelRaw>
-{
+void fields(Ar& ar, R& s) requires std::is_same_v<std::remove_const_t<R>, CSteelRaw> {
     ar.text(s.name, "CSteelRaw.name");
     ar.byte(s.gradeKind, "CSteelRaw.gradeKind");
     ar.real(s.fThin, "CSteelRaw.fThin");

@@ -36,9 +36,7 @@ struct CSteel {
 };
 
 template <class Ar, class R>
-void fields(Ar& ar, R& s)
-    requires std::is_same_v<std::remove_const_t<R>, CSteel>
-{
+void fields(Ar& ar, R& s) requires std::is_same_v<std::remove_const_t<R>, CSteel> {
     ar.text(s.name, "CSteel.name");
     ar.byte(s.shapeType, "CSteel.shapeType");
     for (auto& flag : s.shapeFlags) {
