@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
+#include "calc/input_check.h"
 #include "calc/page_calculation.h"
 #include "calc_test_support.h"
 
@@ -69,6 +71,21 @@ TEST_F(PageCalculation, ColumnWithoutSectionIsAbandonedWithAMessage) {
     page.columnSection = "";
     calculatePage(cnt, page, 0);
     EXPECT_EQ(page.errorMessages, std::vector<std::string>{"柱形状は未登録です"});
+}
+
+TEST_F(PageCalculation, NumbersThatAreNotFiniteAbandonThePage) {
+    cnt.longTermCombos.append(CStringTable{"G"});
+    page.basicStresses[1][1].m = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(calculatePage(cnt, page, 0), -1);
+    EXPECT_EQ(page.errorMessages, std::vector<std::string>{kNonFiniteInputMessage});
+    page.basicStresses[1][1].m = 0;
+    cnt.boltTable[0].shankArea = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(calculatePage(cnt, page, 0), -1);
+    cnt.boltTable[0].shankArea = 7.069;
+    page.plateT = -std::numeric_limits<double>::infinity();
+    EXPECT_EQ(calculatePage(cnt, page, 0), -1);
+    page.plateT = 36;
+    EXPECT_EQ(calculatePage(cnt, page, 0), 0);
 }
 
 TEST_F(PageCalculation, PageHeaderRows) {
