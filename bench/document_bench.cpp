@@ -1,5 +1,6 @@
 // Load and save of a large document.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include "model/document_file.h"
 #include "model/new_document.h"
@@ -32,11 +33,18 @@ void BM_SaveDocument(benchmark::State& state) {
 BENCHMARK(BM_SaveDocument)->Arg(70000)->Unit(benchmark::kMillisecond);
 
 void BM_LoadDocument(benchmark::State& state) {
-    const std::string file = kesto::serializeDocument(largeDocument(static_cast<int>(state.range(0))));
+    const std::string file =
+        kesto::serializeDocument(largeDocument(static_cast<int>(state.range(0))));
+    double perPage = 0;
     for (auto _ : state) {
+        const std::size_t before = mallinfo2().uordblks;
         auto doc = kesto::parseDocument(file, "bench.kso");
+        perPage = static_cast<double>(mallinfo2().uordblks - before) /
+                  static_cast<double>(doc.conditions.pages.size());
         benchmark::DoNotOptimize(doc.conditions.pages.size());
     }
+    // Heap bytes held per loaded page (record, strings and its two basic stresses per direction).
+    state.counters["heap_bytes_per_page"] = perPage;
 }
 BENCHMARK(BM_LoadDocument)->Arg(70000)->Unit(benchmark::kMillisecond);
 

@@ -13,7 +13,9 @@ std::vector<Command>& registry() {
 }
 }  // namespace
 
-void registerCommand(Command command) { registry().push_back(std::move(command)); }
+void registerCommand(Command command) {
+    registry().push_back(std::move(command));
+}
 
 const std::vector<Command>& commands() {
     auto& list = registry();

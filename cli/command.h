@@ -10,7 +10,7 @@ namespace kesto::cli {
 
 // Wrong arguments: the tool prints the message and the usage text and exits with status 2.
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -34,8 +34,7 @@ int main(int argc, char** argv) {
         try {
             return c.run(args);
         } catch (const UsageError& e) {
-            std::cerr << "kesto-cli " << name << ": " << e.what() << "\nusage: " << c.usage
-                      << "\n";
+            std::cerr << "kesto-cli " << name << ": " << e.what() << "\nusage: " << c.usage << "\n";
             return kExitFailure;
         } catch (const std::exception& e) {
             std::cerr << "kesto-cli " << name << ": " << e.what() << "\n";

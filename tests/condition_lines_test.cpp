@@ -212,3 +212,34 @@ TEST(ConditionLines, PolicyFileThenEmptyLineThenBlock) {
 
 }  // namespace
 }  // namespace kesto
+
+namespace kesto {
+namespace {
+
+// The policy texts shipped beside the program: code page 932, every line shorter than the read
+// limit, the route-3 part after the marker.
+TEST(ShippedPolicyText, EveryFileReadsWholeAndSplitsAtTheMarker) {
+    for (const int unit : {0, 1}) {
+        for (const int elongation : {0, 1}) {
+            const std::string name = policyFileName(unit, elongation);
+            SCOPED_TRACE(name);
+            const std::string bytes = readFile(std::string(KESTO_PROGRAM_FOLDER) + name);
+            ASSERT_TRUE(decodeCp932(bytes).has_value());
+            const auto shortText = parsePolicyText(bytes, false);
+            const auto fullText = parsePolicyText(bytes, true);
+            EXPECT_EQ(shortText.front(), "【計算方針】 ");
+            EXPECT_GT(fullText.size(), shortText.size() + 10);
+            EXPECT_TRUE(fullText[shortText.size()].starts_with(" (4) 保有耐力接合（ルート3）"));
+            for (const auto& line : fullText) {
+                EXPECT_LT(cp932Length(line), 255u) << line;
+                EXPECT_EQ(line.find('?'), std::string::npos) << line;
+            }
+            const auto units = std::find(shortText.begin(), shortText.end(), "２．単位 ") + 1;
+            ASSERT_LT(units, shortText.end());
+            EXPECT_EQ(units->find("力 kN") != std::string::npos, unit == 1) << *units;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kesto

@@ -24,16 +24,18 @@ namespace kesto {
 
 // A stored file that cannot be read: names the file, the byte offset and what was expected.
 class FileFormatError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class ArchiveReader {
-public:
+  public:
     static constexpr bool kReading = true;
 
     // `source` names the file in error messages.
     ArchiveReader(std::string_view data, std::string source);
+    // The reader only views its bytes: they must outlive it.
+    ArchiveReader(std::string&& data, std::string source) = delete;
 
     // The version text that the gates compare against (byte-wise string comparison).
     void setVersion(std::string version) { version_ = std::move(version); }
@@ -84,7 +86,7 @@ public:
     [[noreturn]] void fail(std::size_t at, const std::string& expected,
                            const std::string& problem) const;
 
-private:
+  private:
     void need(std::size_t n, const char* what) const;
     void readObjectTag(const char* className);
 
@@ -97,7 +99,7 @@ private:
 };
 
 class ArchiveWriter {
-public:
+  public:
     static constexpr bool kReading = false;
 
     explicit ArchiveWriter(std::string source = {});
@@ -142,7 +144,7 @@ public:
     const std::string& bytes() const { return out_; }
     std::string take() { return std::move(out_); }
 
-private:
+  private:
     void writeObjectTag(const char* className);
 
     std::string source_;

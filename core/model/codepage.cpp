@@ -16,7 +16,7 @@ bool isAscii(std::string_view s) {
 // One conversion descriptor per direction and thread, opened on first use: iconv_open is
 // far dearer than a conversion, and a document holds hundreds of thousands of strings.
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
     ~Converter() {
         if (cd_ != reinterpret_cast<iconv_t>(-1)) {
@@ -51,7 +51,7 @@ public:
         return out;
     }
 
-private:
+  private:
     iconv_t cd_;
 };
 

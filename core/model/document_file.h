@@ -25,7 +25,7 @@ inline constexpr const char* kNewerVersionMessage =
 // A file that is a foreign document or comes from a newer program; what() is the message the
 // user is shown.
 class DocumentRefused : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

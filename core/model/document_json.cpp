@@ -24,7 +24,8 @@ struct Out {
     }
     void word(const char* name, const int& v) { j[name] = v; }
     void pair(const char* name, const DirPair& v) {
-        j[name] = ojson::array({ojson::array({v[0][0], v[0][1]}), ojson::array({v[1][0], v[1][1]})});
+        j[name] =
+            ojson::array({ojson::array({v[0][0], v[0][1]}), ojson::array({v[1][0], v[1][1]})});
     }
 };
 
@@ -217,8 +218,8 @@ void jsonRead(const nlohmann::json& j, const std::string& path, double& v) {
 
 void jsonRead(const nlohmann::json& j, const std::string& path, int& v, int lo, int hi) {
     if (!j.is_number_integer() || j.get<long long>() < lo || j.get<long long>() > hi) {
-        refuse(path, "expected a whole number from " + std::to_string(lo) + " to " +
-                         std::to_string(hi));
+        refuse(path,
+               "expected a whole number from " + std::to_string(lo) + " to " + std::to_string(hi));
     }
     v = j.get<int>();
 }
@@ -249,8 +250,8 @@ void jsonCheckObject(const nlohmann::json& j, const std::string& path,
 ojson pageToJson(const CKesto& page) {
     Out out;
     pageFields(out, page);
-    out.j["basicStresses"] =
-        ojson::array({stressesToJson(page.basicStresses[0]), stressesToJson(page.basicStresses[1])});
+    out.j["basicStresses"] = ojson::array(
+        {stressesToJson(page.basicStresses[0]), stressesToJson(page.basicStresses[1])});
     return out.j;
 }
 

@@ -11,7 +11,7 @@
 namespace kesto {
 
 class JsonInputError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -16,7 +16,7 @@ class OwnedList {
 
     template <class Base, class V>
     class Iter {
-    public:
+      public:
         using iterator_category = std::random_access_iterator_tag;
         using value_type = std::remove_const_t<V>;
         using difference_type = std::ptrdiff_t;
@@ -41,11 +41,11 @@ class OwnedList {
         bool operator==(const Iter& o) const { return it_ == o.it_; }
         Base base() const { return it_; }
 
-    private:
+      private:
         Base it_{};
     };
 
-public:
+  public:
     using iterator = Iter<typename Store::iterator, T>;
     using const_iterator = Iter<typename Store::const_iterator, const T>;
 
@@ -108,7 +108,7 @@ public:
         return true;
     }
 
-private:
+  private:
     Store items_;
 };
 

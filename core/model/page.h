@@ -114,9 +114,7 @@ struct AllowableResultField {
 extern const std::array<AllowableResultField, 19> kAllowableResults;
 
 template <class Ar, class R>
-void fields(Ar& ar, R& k)
-    requires std::is_same_v<std::remove_const_t<R>, CKesto>
-{
+void fields(Ar& ar, R& k) requires std::is_same_v<std::remove_const_t<R>, CKesto> {
     ar.text(k.mark, "mark");
     ar.text(k.concreteGrade, "concreteGrade");
     ar.text(k.columnSteelGrade, "columnSteelGrade");

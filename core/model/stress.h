@@ -41,9 +41,7 @@ struct CStringTable {
 std::string symbolOf(const std::string& label);
 
 template <class Ar, class R>
-void fields(Ar& ar, R& s)
-    requires std::is_same_v<std::remove_const_t<R>, CStressName>
-{
+void fields(Ar& ar, R& s) requires std::is_same_v<std::remove_const_t<R>, CStressName> {
     ar.text(s.label, "CStressName.label");
     ar.real(s.factorM, "CStressName.factorM");
     ar.real(s.factorQ, "CStressName.factorQ");
@@ -51,9 +49,7 @@ void fields(Ar& ar, R& s)
 }
 
 template <class Ar, class R>
-void fields(Ar& ar, R& s)
-    requires std::is_same_v<std::remove_const_t<R>, CStress>
-{
+void fields(Ar& ar, R& s) requires std::is_same_v<std::remove_const_t<R>, CStress> {
     ar.text(s.name, "CStress.name");
     ar.real(s.m, "CStress.m");
     ar.real(s.q, "CStress.q");
@@ -61,9 +57,7 @@ void fields(Ar& ar, R& s)
 }
 
 template <class Ar, class R>
-void fields(Ar& ar, R& s)
-    requires std::is_same_v<std::remove_const_t<R>, CStringTable>
-{
+void fields(Ar& ar, R& s) requires std::is_same_v<std::remove_const_t<R>, CStringTable> {
     ar.text(s.expression, "CStringTable.expression");
     // The reserved fields are written as zero whatever they hold.
     std::uint16_t word = 0;

@@ -18,7 +18,7 @@ std::string errnoText(const std::string& what, const std::string& path) {
 
 // Closes a descriptor on every path out of a function.
 class Descriptor {
-public:
+  public:
     explicit Descriptor(int fd) : fd_(fd) {}
     ~Descriptor() {
         if (fd_ >= 0) {
@@ -34,7 +34,7 @@ public:
         return fd;
     }
 
-private:
+  private:
     int fd_;
 };
 
@@ -83,7 +83,9 @@ std::optional<std::string> readFileIfExists(const std::string& path) {
     return readOpen(path, false);
 }
 
-std::string readFile(const std::string& path) { return *readOpen(path, true); }
+std::string readFile(const std::string& path) {
+    return *readOpen(path, true);
+}
 
 void writeFileAtomic(const std::string& path, std::string_view bytes) {
     const std::string temp = path + ".saving~";

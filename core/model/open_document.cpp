@@ -1,0 +1,29 @@
+#include "model/open_document.h"
+
+#include "platform/files.h"
+#include "tables/table_store.h"
+
+namespace kesto {
+
+TableProblems openDocumentBytes(std::string_view bytes, const std::string& source,
+                                const std::string& programFolder, DocumentData& current) {
+    DocumentData next = parseDocument(bytes, source);
+    TableProblems problems =
+        saveMaterialTables(current.conditions, programFolder, current.unitSystem);
+    next.conditions.adoptRunTimeMembers(current.conditions);
+    for (auto& p : loadMaterialTables(next.conditions, programFolder, next.unitSystem)) {
+        problems.push_back(std::move(p));
+    }
+    for (auto& p : readNamedSectionTables(next.conditions, programFolder, false)) {
+        problems.push_back(std::move(p));
+    }
+    current = std::move(next);
+    return problems;
+}
+
+TableProblems openDocument(const std::string& path, const std::string& programFolder,
+                           DocumentData& current) {
+    return openDocumentBytes(readFile(path), path, programFolder, current);
+}
+
+}  // namespace kesto

@@ -1,0 +1,391 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+
+#include "model/archive.h"
+#include "model/document_file.h"
+#include "model/new_document.h"
+#include "test_support.h"
+
+namespace kesto {
+namespace {
+
+using test::bytesOf;
+
+DocumentData newDocument() {
+    DocumentData doc;
+    installBuiltInDefaults(doc.conditions);
+    doc.buildingDate = "2026/12/08 09:30";
+    doc.conditions.pages.append(makeNewPage(doc.conditions, 1));
+    return doc;
+}
+
+TEST(DocumentFile, NewDocumentStartsWithSignatureTextsAndReservedWord) {
+    const std::string file = serializeDocument(newDocument());
+    const std::string expected = bytesOf("0A") + "Kesto 1.04" + bytesOf("00 10") +
+                                 "2026/12/08 09:30" + bytesOf("00 00 00") +
+                                 bytesOf("01 00");  // unitSystem 1
+    EXPECT_EQ(file.substr(0, expected.size()), expected);
+    // Routes 1/1, elongation 1, average 1, distinguish 1, no detail file, loss 0, rounding 1,
+    // no rib in cantilever.
+    EXPECT_EQ(file.substr(expected.size(), 9), bytesOf("01 01 01 01 01 00 00 01 00"));
+}
+
+TEST(DocumentFile, RoundTripKeepsEveryInput) {
+    DocumentData doc = newDocument();
+    doc.buildingName = "テスト事務所棟";
+    doc.buildingComment = "一行目\r\n二行目";
+    doc.unitSystem = 0;
+    auto& c = doc.conditions;
+    c.routeX = 2;
+    c.gammaY = 1.75;
+    c.boltTableName = "ABR.tbl";
+    c.boltFsMode = 1;
+    CKesto& p = c.pages[0];
+    p.mark = "C1-ｱ";
+    p.columnKind = 1;
+    p.columnSection = "H-400x200x8.0x13";
+    p.inputAa = 123.25;
+    p.ultimateM[1][0] = -45.5;
+    p.basicStresses[1][1].q = 3.25;
+    CKesto& second = c.pages.append(p);
+    second.mark = "C2";
+
+    const std::string file = serializeDocument(doc);
+    const DocumentData back = parseDocument(file, "doc.kso");
+    EXPECT_EQ(back.formatSignature, "Kesto 1.04");
+    EXPECT_EQ(back.buildingName, doc.buildingName);
+    EXPECT_EQ(back.buildingComment, doc.buildingComment);
+    EXPECT_EQ(back.unitSystem, 0);
+    EXPECT_EQ(back.conditions.pages, doc.conditions.pages);
+    EXPECT_EQ(back.conditions.stressNames, doc.conditions.stressNames);
+    EXPECT_EQ(back.conditions.routeX, 2);
+    EXPECT_EQ(back.conditions.gammaY, 1.75);
+    EXPECT_EQ(back.conditions.boltTableName, "ABR.tbl");
+    EXPECT_EQ(back.conditions.boltFsMode, 1);
+    EXPECT_EQ(serializeDocument(back), file);
+}
+
+TEST(DocumentFile, SeventyThousandPagesUseTheDwordCount) {
+    DocumentData doc = newDocument();
+    doc.conditions.pages.clear();
+    for (int i = 0; i < 70000; ++i) {
+        CKesto& page = doc.conditions.pages.append(makeNewPage(doc.conditions, 1));
+        page.mark = "C" + std::to_string(i);
+        page.basicStresses[0][0].n = i * 0.5;
+    }
+    const std::string file = serializeDocument(doc);
+    // The page count follows the last combination list: FF FF then 70000 as a dword.
+    const std::string count = bytesOf("FF FF 70 11 01 00");
+    const std::string firstPage = bytesOf("FF FF 00 00 06 00") + "CKesto";
+    const auto at = file.find(count + firstPage);
+    ASSERT_NE(at, std::string::npos);
+
+    const DocumentData back = parseDocument(file, "big.kso");
+    ASSERT_EQ(back.conditions.pages.size(), 70000u);
+    EXPECT_EQ(back.conditions.pages[69999].mark, "C69999");
+    EXPECT_EQ(back.conditions.pages[69999].basicStresses[0][0].n, 69999 * 0.5);
+    EXPECT_EQ(serializeDocument(back), file);
+}
+
+TEST(DocumentFile, RefusesForeignAndNewerFiles) {
+    auto fileWith = [](const std::string& signature) {
+        ArchiveWriter w;
+        w.text(signature, "signature");
+        return w.take() + std::string(200, '\0');
+    };
+    for (const char* foreign : {"Other 1.04", "Kesto1.04", " Kesto 1.04", "kesto 1.04", ""}) {
+        try {
+            parseDocument(fileWith(foreign), "x.kso");
+            FAIL() << foreign;
+        } catch (const DocumentRefused& e) {
+            EXPECT_STREQ(e.what(), "Kestoのデータではありません。");
+        }
+    }
+    for (const char* newer : {"Kesto 1.05", "Kesto 2.00", "Kesto 1.04a"}) {
+        try {
+            parseDocument(fileWith(newer), "x.kso");
+            FAIL() << newer;
+        } catch (const DocumentRefused& e) {
+            EXPECT_STREQ(e.what(),
+                         "データの読み込み異常です。\nプログラムをバージョンアップして下さい。");
+        }
+    }
+}
+
+// Writes the files of the older formats field by field, as older programs laid them out.
+class LegacyFile {
+  public:
+    explicit LegacyFile(const std::string& version) : version_(version) {
+        w_.text("Kesto " + version, "signature");
+        w_.text("旧建物", "name");
+        w_.text("1999/01/02 03:04", "date");
+        w_.text("", "comment");
+        w_.word(0, "reserved");
+        if (version >= "1.01") {
+            w_.word(1, "unit");
+        }
+        for (int i = 0; i < 8; ++i) {
+            w_.byte(i == 0 ? 2 : 1, "option");  // routeX 2, all others 1
+        }
+        if (version >= "1.02") {
+            w_.byte(1, "ribInBoltCantilever");
+        }
+        for (double v : {2.5, 2.0, 1.2, 1.3, 1.1, 35.0, 1.0, 1.0}) {
+            w_.real(v, "factor");
+        }
+        w_.text("H.tbl", "h");
+        w_.text("B.tbl", "b");
+        if (version >= "1.04") {
+            w_.text("A.tbl", "a");
+        }
+        w_.text("E", "gamma");
+        if (version >= "1.03") {
+            w_.byte(1, "r3");
+            w_.byte(0, "ab");
+            w_.byte(0, "cs");
+            w_.real(7.5, "clearance");
+        }
+        if (version >= "1.04") {
+            w_.byte(0, "ae");
+            w_.byte(0, "fs");
+            w_.byte(0, "fb1");
+        }
+        OwnedList<CStressName> names;
+        names.append(CStressName{"G:常時", 1, 1, 1});
+        objectList(w_, names, "CStressName");
+        OwnedList<CStringTable> combos;
+        combos.append(CStringTable{"G"});
+        objectList(w_, combos, "CStringTable");
+        objectList(w_, combos, "CStringTable");
+        const OwnedList<CStringTable> none;
+        objectList(w_, none, "CStringTable");
+    }
+
+    // One page with a 500 x 600 plate, in the layout of the file's version.
+    std::string withOnePage() {
+        OwnedList<CKesto> pages;
+        pages.append();
+        w_.objects(pages, "CKesto", [&](ArchiveWriter& w, const CKesto&) { legacyPage(w); });
+        return w_.take();
+    }
+
+  private:
+    void legacyPage(ArchiveWriter& w) {
+        for (const char* s :
+             {"P1", "Fc210", "SN400", "SN400", "SN400", "SN400", "M24", "□-300x300x12.0"}) {
+            w.text(s, "s");
+        }
+        w.byte(0, "kind");
+        w.byte(0, "rotated");
+        w.byte(1, "wing");
+        for (int n : {2, 2, 1, 1}) {
+            w.word(n, "count");
+        }
+        for (double v : {500.0, 600.0, 32.0, 120.0, 9.0, 60.0, 60.0, 140.0, 140.0}) {
+            w.real(v, "dim");
+        }
+        OwnedList<CStress> basic;
+        basic.append(CStress{"G", 1.0, 2.0, 30.0});
+        if (version_ >= "1.03") {
+            w.byte(0, "ab");
+            w.byte(1, "cs");
+            for (double v : {700.0, 800.0, 450.0, 120.0, 500.0}) {
+                w.real(v, "pedestal");
+            }
+            if (version_ >= "1.04") {
+                w.real(11.0, "Aa");
+                w.real(22.0, "Ac");
+            }
+            for (int i = 0; i < 12; ++i) {
+                w.real(i + 1.0, "ultimate");
+            }
+            objectList(w, basic, "CStress");
+            objectList(w, basic, "CStress");
+            return;
+        }
+        for (int dir = 0; dir < 2; ++dir) {
+            for (int j = 0; j < 2; ++j) {
+                w.real(10.0 * dir + j + 1, "N");
+                w.real(0.5, "Q");
+                w.real(0.25, "M");
+                for (int r = 0; r < 19; ++r) {
+                    w.real(r * 0.01, "result");
+                }
+                w.byte(2, "judgement");
+            }
+            for (int k = 0; k < 19; ++k) {
+                w.real(0.5, "ultimate result");
+            }
+            w.byte(1, "ultimate judgement");
+        }
+        objectList(w, basic, "CStress");
+        objectList(w, basic, "CStress");
+        w.strings({"古いエラー"}, "errors");
+        w.strings({}, "ng");
+    }
+
+    std::string version_;
+    ArchiveWriter w_;
+};
+
+TEST(DocumentFile, Format101GetsTheDefaultsOfLaterFields) {
+    const DocumentData doc = parseDocument(LegacyFile("1.01").withOnePage(), "old.kso");
+    const CKestoCnt& c = doc.conditions;
+    EXPECT_EQ(doc.unitSystem, 1);
+    EXPECT_EQ(c.routeX, 2);
+    EXPECT_EQ(c.ribInBoltCantilever, 0);
+    EXPECT_EQ(c.gammaX, 2.5);
+    EXPECT_EQ(c.hSteelTableName, "H.tbl");
+    EXPECT_EQ(c.boltTableName, "ABoltShape.tbl");
+    EXPECT_EQ(c.gammaStressName, "E");
+    EXPECT_EQ(c.route3NgCheck, 0);
+    EXPECT_EQ(c.useAnchorBlock, 1);
+    EXPECT_EQ(c.concreteShearCheck, 1);
+    EXPECT_EQ(c.boltClearance, 5.0);
+    EXPECT_EQ(c.boltAeMode, 1);
+    EXPECT_EQ(c.boltFsMode, 1);
+    EXPECT_EQ(c.basePlateFb1Mode, 1);
+    ASSERT_EQ(c.pages.size(), 1u);
+}
+
+TEST(DocumentFile, FormatsBefore101AreGravityUnits) {
+    const DocumentData doc = parseDocument(LegacyFile("1.00").withOnePage(), "old.kso");
+    EXPECT_EQ(doc.unitSystem, 0);
+    EXPECT_EQ(doc.conditions.boltTableName, "ABoltShape.tbl");
+}
+
+TEST(DocumentFile, Format102PagesGetPedestalDefaultsFromThePlate) {
+    const DocumentData doc = parseDocument(LegacyFile("1.02").withOnePage(), "old.kso");
+    EXPECT_EQ(doc.conditions.ribInBoltCantilever, 1);
+    const CKesto& p = doc.conditions.pages[0];
+    EXPECT_EQ(p.mark, "P1");
+    EXPECT_EQ(p.plateB, 500);
+    EXPECT_EQ(p.plateD, 600);
+    EXPECT_EQ(p.useAnchorBlock, 1);
+    EXPECT_EQ(p.concreteShearCheck, 1);
+    EXPECT_EQ(p.pedestalB, 600);
+    EXPECT_EQ(p.pedestalD, 700);
+    EXPECT_EQ(p.anchorBlockB, 500);
+    EXPECT_EQ(p.anchorBlockD, 140);
+    EXPECT_EQ(p.boltLength, 600);
+    EXPECT_EQ(p.inputAa, 0);
+    EXPECT_EQ(p.inputAc, 0);
+    // The old layout interleaves the ultimate forces with stored results.
+    EXPECT_EQ(p.ultimateN[0][0], 1);
+    EXPECT_EQ(p.ultimateN[0][1], 2);
+    EXPECT_EQ(p.ultimateN[1][0], 11);
+    EXPECT_EQ(p.ultimateN[1][1], 12);
+    EXPECT_EQ(p.ultimateQ[1][1], 0.5);
+    EXPECT_EQ(p.ratioMax[1][1], 0.18);
+    EXPECT_EQ(p.errorMessages, std::vector<std::string>{"古いエラー"});
+    ASSERT_EQ(p.basicStresses[1].size(), 1u);
+    EXPECT_EQ(p.basicStresses[1][0], (CStress{"G", 1.0, 2.0, 30.0}));
+}
+
+TEST(DocumentFile, Format103ReadsRouteThreeOptionsButOldFormulaOptions) {
+    const DocumentData doc = parseDocument(LegacyFile("1.03").withOnePage(), "old.kso");
+    const CKestoCnt& c = doc.conditions;
+    EXPECT_EQ(c.route3NgCheck, 1);
+    EXPECT_EQ(c.useAnchorBlock, 0);
+    EXPECT_EQ(c.concreteShearCheck, 0);
+    EXPECT_EQ(c.boltClearance, 7.5);
+    EXPECT_EQ(c.boltAeMode, 1);
+    EXPECT_EQ(c.boltFsMode, 1);
+    EXPECT_EQ(c.basePlateFb1Mode, 1);
+    const CKesto& p = c.pages[0];
+    EXPECT_EQ(p.useAnchorBlock, 0);
+    EXPECT_EQ(p.pedestalB, 700);
+    EXPECT_EQ(p.anchorBlockB, 450);
+    EXPECT_EQ(p.inputAa, 0);
+    EXPECT_EQ(p.ultimateN[0][1], 4);  // N, Q, M per sense: 1 2 3, 4 5 6, ...
+    EXPECT_EQ(p.ultimateM[1][1], 12);
+}
+
+TEST(DocumentFile, Format104ReadsEveryField) {
+    const DocumentData doc = parseDocument(LegacyFile("1.04").withOnePage(), "new.kso");
+    EXPECT_EQ(doc.conditions.boltTableName, "A.tbl");
+    EXPECT_EQ(doc.conditions.boltAeMode, 0);
+    EXPECT_EQ(doc.conditions.pages[0].inputAa, 11);
+    EXPECT_EQ(doc.conditions.pages[0].inputAc, 22);
+}
+
+TEST(DocumentFile, DefaultDataFileHoldsUnitAndConditionsBody) {
+    CKestoCnt c;
+    installBuiltInDefaults(c);
+    c.routeY = 0;
+    const std::string file = serializeDefaults(0, c);
+    const std::string expected =
+        bytesOf("0A") + "Kesto 1.04" + bytesOf("00") + bytesOf("00 00") + bytesOf("01 00");
+    EXPECT_EQ(file.substr(0, expected.size()), expected);
+    const DefaultData back = parseDefaults(file, "KestoBase.def");
+    EXPECT_EQ(back.unitSystem, 0);
+    EXPECT_EQ(back.conditions.routeY, 0);
+    EXPECT_EQ(back.conditions.stressNames, c.stressNames);
+    EXPECT_EQ(back.conditions.ultimateCombos, c.ultimateCombos);
+    EXPECT_TRUE(back.conditions.pages.empty());
+}
+
+// Every cut of a valid file fails cleanly, and random damage either reads or fails cleanly.
+TEST(DocumentFile, TruncationAtEveryLengthFailsCleanly) {
+    DocumentData doc = newDocument();
+    doc.conditions.pages.append(doc.conditions.pages[0]).mark = "C2";
+    const std::string file = serializeDocument(doc);
+    for (std::size_t n = 0; n < file.size(); ++n) {
+        EXPECT_THROW(parseDocument(file.substr(0, n), "cut.kso"), FileFormatError) << n;
+    }
+}
+
+TEST(DocumentFile, RandomByteChangesReadOrFailCleanly) {
+    const std::string file = serializeDocument(newDocument());
+    std::mt19937 random(20261208);
+    int failed = 0;
+    for (int round = 0; round < 3000; ++round) {
+        std::string damaged = file;
+        const int changes = 1 + round % 4;
+        for (int i = 0; i < changes; ++i) {
+            damaged[random() % damaged.size()] = static_cast<char>(random() & 0xFF);
+        }
+        try {
+            parseDocument(damaged, "damaged.kso");
+        } catch (const FileFormatError&) {
+            ++failed;
+        } catch (const DocumentRefused&) {
+            ++failed;
+        }
+    }
+    EXPECT_GT(failed, 0);
+}
+
+TEST(DocumentFile, HugeCountInASmallFileFailsAtOnce) {
+    ArchiveWriter w;
+    w.text("Kesto 1.04", "s");
+    for (int i = 0; i < 3; ++i) {
+        w.text("", "s");
+    }
+    w.word(0, "r");
+    w.word(1, "u");
+    w.writeU16(0xFFFF);
+    w.writeU32(4000000000u);  // where the first option bytes are read as a count ...
+    std::string file = w.take() + std::string(60, '\0');
+    file.resize(100, '\0');
+    EXPECT_THROW(parseDocument(file, "small.kso"), FileFormatError);
+
+    // ... and as the page count proper.
+    DocumentData doc = newDocument();
+    doc.conditions.pages.clear();
+    std::string body = serializeDocument(doc);
+    body.resize(body.size() - 2);
+    body += bytesOf("FF FF 00 28 6B EE");
+    try {
+        parseDocument(body, "pages.kso");
+        FAIL();
+    } catch (const FileFormatError& e) {
+        EXPECT_NE(std::string(e.what()).find("a count of 4000000000 cannot fit"),
+                  std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace kesto
