@@ -114,6 +114,17 @@ TEST(ConcreteFailure, DirectlyEnteredAreasAreTakenAsAPairKeyedOnAa) {
     EXPECT_NEAR(q.page.usedAc, 20789.733554, 1e-6);
 }
 
+TEST(ConcreteFailure, BearingAreaOnTheAnchorBlockIsNotNegative) {
+    CKesto page;
+    page.anchorBlockB = 100;
+    page.anchorBlockD = 10;
+    page.boltLength = 0;
+    // Bt·Dt = 10 cm2 < at = 21.21 cm2.
+    const AnchorBlockAreas a = anchorBlockAreas(page, 21.21);
+    EXPECT_EQ(a.aa, 0.0);
+    EXPECT_EQ(a.ac, 0.0);
+}
+
 TEST(ConcreteFailure, AnchorBlockChecksNeedBothSwitches) {
     UltimatePage p;
     p.cnt.useAnchorBlock = 0;

@@ -148,6 +148,19 @@ TEST(YieldSense, NeutralAxisNotFoundSkipsTheRestOfTheSense) {
     EXPECT_EQ(p.page.ngMessages.back(), "Ｘ方向保有耐力(L->R) 中立軸が算定できません");
 }
 
+TEST(YieldSense, PlateWithoutAreaFailsTheConcreteCheckWithoutInfinity) {
+    UltimatePage p;
+    p.page.plateB = 0;
+    p.page.ultimateN[0][0] = 100;
+    checkYieldSense(p.ctx, 0, 0);
+    EXPECT_EQ(p.slot(kRatioUlt33), 9.999);
+    EXPECT_EQ(p.slot(kUltSigmaC), 0.0);
+    for (int k = 0; k < kUltimateSlots; ++k) {
+        EXPECT_TRUE(std::isfinite(p.slot(k))) << k;
+    }
+    EXPECT_EQ(p.page.ngMessages.back(), "Ｘ方向保有耐力(L->R) コンクリート圧縮応力度がＮＧです");
+}
+
 TEST(UltimateShear, StoresTheShearMagnitude) {
     UltimatePage p;
     // Friction 0.4·100 = 40 t carries 30 t: ratio 0.75; QD is stored as |q|.

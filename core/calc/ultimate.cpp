@@ -20,7 +20,9 @@ const char* elongationText(const CKestoCnt& cnt) {
 }
 
 void route12(PageContext& ctx, int dir) {
-    ctx.detail(strprintf("ルート２（アンカーボルトの伸び%s）", elongationText(ctx.cnt)));
+    if (ctx.detailOn()) {
+        ctx.detail(strprintf("ルート２（アンカーボルトの伸び%s）", elongationText(ctx.cnt)));
+    }
     const char* f = ctx.forceLabel.c_str();
     for (const CStress& c : ctx.page.ultimateComboResults[dir]) {
         if (ctx.detailOn()) {
@@ -40,7 +42,9 @@ void route12(PageContext& ctx, int dir) {
 }
 
 void route3(PageContext& ctx, int dir) {
-    ctx.detail(strprintf("ルート３（アンカーボルトの伸び%s）", elongationText(ctx.cnt)));
+    if (ctx.detailOn()) {
+        ctx.detail(strprintf("ルート３（アンカーボルトの伸び%s）", elongationText(ctx.cnt)));
+    }
     for (int sense = 0; sense < 2; ++sense) {
         if (ctx.cnt.boltElongation == 1) {
             checkUltimateSense(ctx, dir, sense);
@@ -95,8 +99,10 @@ void checkUltimate(PageContext& ctx, int dir) {
     if (page.columnKind == 1 && ctx.effectiveDir(dir) == 1) {
         return;
     }
-    ctx.detail("");
-    ctx.detail(strprintf("＜%s方向　保有耐力接合＞", dir == 0 ? "Ｘ" : "Ｙ"));
+    if (ctx.detailOn()) {
+        ctx.detail("");
+        ctx.detail(strprintf("＜%s方向　保有耐力接合＞", dir == 0 ? "Ｘ" : "Ｙ"));
+    }
     if (route == kRoute12) {
         route12(ctx, dir);
     } else {

@@ -67,8 +67,10 @@ double bendingRatio(PageContext& ctx, const StrengthCase& s, int dir, const std:
     }
     ult::storeIfLarger(ctx.page, dir, ratioSlot, r1, {{kUltMpc, s.column.mpc}, {kUltMu, s.mu}});
     const char* f = ctx.forceLabel.c_str();
-    ctx.detail(strprintf("Mpc(%sm),Mu(%sm),αMpc/Mu,α", f, f));
-    ctx.detail(strprintf("%f,%f,%f,%f", s.column.mpc, s.mu, r1, alpha));
+    if (ctx.detailOn()) {
+        ctx.detail(strprintf("Mpc(%sm),Mu(%sm),αMpc/Mu,α", f, f));
+        ctx.detail(strprintf("%f,%f,%f,%f", s.column.mpc, s.mu, r1, alpha));
+    }
     return r1;
 }
 
@@ -93,14 +95,18 @@ void checkUltimateCombination(PageContext& ctx, const CStress& c, int dir) {
         // The connection condition fails: the base must then carry the combination's moment.
         r1 = ult::ratioOf(std::fabs(c.m), s.mu);
         ult::storeIfLarger(ctx.page, dir, kRatioUlt14, r1, {{kUltMd, c.m}, {kUltMuForMd, s.mu}});
-        ctx.detail(strprintf("MD(%sm),Mu(%sm),MD/Mu", f, f));
-        ctx.detail(strprintf("%f,%f,%f", c.m, s.mu, r1));
+        if (ctx.detailOn()) {
+            ctx.detail(strprintf("MD(%sm),Mu(%sm),MD/Mu", f, f));
+            ctx.detail(strprintf("%f,%f,%f", c.m, s.mu, r1));
+        }
     }
 
     const double r2 = ult::ratioOf(std::fabs(c.q), s.qu);
     ult::storeIfLarger(ctx.page, dir, kRatioUlt15, r2, {{kUltQd, c.q}, {kUltQu, s.qu}});
-    ctx.detail(strprintf("QD(%sm),Qu(%sm),QD/Qu", f, f));
-    ctx.detail(strprintf("%f,%f,%f", c.q, s.qu, r2));
+    if (ctx.detailOn()) {
+        ctx.detail(strprintf("QD(%sm),Qu(%sm),QD/Qu", f, f));
+        ctx.detail(strprintf("%f,%f,%f", c.q, s.qu, r2));
+    }
 
     strengthMessages(ctx, dir, c.name, r1, r2);
 }
@@ -118,8 +124,10 @@ void checkUltimateSense(PageContext& ctx, int dir, int sense) {
     const double r2 = ult::ratioOf(std::fabs(qm), s.qu);
     ult::storeIfLarger(ctx.page, dir, kRatioUlt17, r2, {{kUltQm, qm}, {kUltQuSense, s.qu}});
     const char* f = ctx.forceLabel.c_str();
-    ctx.detail(strprintf("QM(%s),Qu(%s),QM/Qu", f, f));
-    ctx.detail(strprintf("%f,%f,%f", qm, s.qu, r2));
+    if (ctx.detailOn()) {
+        ctx.detail(strprintf("QM(%s),Qu(%s),QM/Qu", f, f));
+        ctx.detail(strprintf("%f,%f,%f", qm, s.qu, r2));
+    }
 
     strengthMessages(ctx, dir, name, r1, r2);
 }

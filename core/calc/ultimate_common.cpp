@@ -21,9 +21,11 @@ const char* senseLabel(int sense) {
 }
 
 void senseHeading(const PageContext& ctx, int sense) {
-    ctx.detail("");
-    ctx.detail(strprintf("%s加力", senseLabel(sense)));
-    ctx.detail("");
+    if (ctx.detailOn()) {
+        ctx.detail("");
+        ctx.detail(strprintf("%s加力", senseLabel(sense)));
+        ctx.detail("");
+    }
 }
 
 BendingAxis bendingAxis(const CKesto& page, int dirEff) {

@@ -73,37 +73,45 @@ void checkConcreteFailure(PageContext& ctx, int dir, int sense) {
 
     const double cy1 = stressOver(boltForce + n, 2 * bc * x);
     const double r1 = crushing(kRatioUlt33, kUltCy1, kUltFc1, cy1, fc);
-    ctx.detail(
-        strprintf("at(cm2),bσy(%s/cm2),N(%s),Bc(cm),x(cm),Cy1(%s/cm2),Fc1(%s/cm2),Cy1/"
-                  "Fc1,コンクリート立上げ部縁辺の圧壊",
-                  u, u, u, u));
-    ctx.detail(strprintf("%f,%f,%f,%f,%f,%f,%f,%f", at, sigmaY, n, bc, x, cy1, fc, r1));
+    if (ctx.detailOn()) {
+        ctx.detail(
+            strprintf("at(cm2),bσy(%s/cm2),N(%s),Bc(cm),x(cm),Cy1(%s/cm2),Fc1(%s/cm2),Cy1/"
+                      "Fc1,コンクリート立上げ部縁辺の圧壊",
+                      u, u, u, u));
+        ctx.detail(strprintf("%f,%f,%f,%f,%f,%f,%f,%f", at, sigmaY, n, bc, x, cy1, fc, r1));
+    }
 
     const double cy2 = stressOver(boltForce + n, axis.b * axis.d);
     const double r2 = crushing(kRatioUlt34, kUltCy2, kUltFc2, cy2, fc / 3);
-    ctx.detail(
-        strprintf("at(cm2),bσy(%s/cm2),N(%s),B(cm),D(cm),Cy2(%s/cm2),Fc2(%s/cm2),Cy2/"
-                  "Fc2,コンクリート立上げ部の圧壊",
-                  u, u, u, u));
-    ctx.detail(
-        strprintf("%f,%f,%f,%f,%f,%f,%f,%f", at, sigmaY, n, axis.b, axis.d, cy2, fc / 3, r2));
+    if (ctx.detailOn()) {
+        ctx.detail(
+            strprintf("at(cm2),bσy(%s/cm2),N(%s),B(cm),D(cm),Cy2(%s/cm2),Fc2(%s/cm2),"
+                      "Cy2/Fc2,コンクリート立上げ部の圧壊",
+                      u, u, u, u));
+        ctx.detail(
+            strprintf("%f,%f,%f,%f,%f,%f,%f,%f", at, sigmaY, n, axis.b, axis.d, cy2, fc / 3, r2));
+    }
 
     if (ctx.cnt.useAnchorBlock != 0 && page.useAnchorBlock != 0) {
         const double cy3 = stressOver(boltForce, areas.aa);
         const double r3 = crushing(kRatioUlt35, kUltCy3, kUltFc3, cy3, 5 * fc);
-        ctx.detail(
-            strprintf("at(cm2),bσy(%s/cm2),Aa(cm2),Cy3(%s/cm2),Fc3(%s/cm2),Cy3/Fc3,"
-                      "アンカーブロック上面のコンクリートの圧壊",
-                      u, u, u));
-        ctx.detail(strprintf("%f,%f,%f,%f,%f,%f", at, sigmaY, areas.aa, cy3, 5 * fc, r3));
+        if (ctx.detailOn()) {
+            ctx.detail(
+                strprintf("at(cm2),bσy(%s/cm2),Aa(cm2),Cy3(%s/cm2),Fc3(%s/cm2),Cy3/Fc3,"
+                          "アンカーブロック上面のコンクリートの圧壊",
+                          u, u, u));
+            ctx.detail(strprintf("%f,%f,%f,%f,%f,%f", at, sigmaY, areas.aa, cy3, 5 * fc, r3));
+        }
 
         const double cy4 = stressOver(boltForce, areas.ac);
         const double r4 = crushing(kRatioUlt36, kUltCy4, kUltFc4, cy4, fc4);
-        ctx.detail(
-            strprintf("at(cm2),bσy(%s/cm2),Ac(cm2),Cy4(%s/cm2),Fc4(%s/cm2),Cy4/Fc4,"
-                      "アンカーブロックによるコンクリートの割裂",
-                      u, u, u));
-        ctx.detail(strprintf("%f,%f,%f,%f,%f,%f", at, sigmaY, areas.ac, cy4, fc4, r4));
+        if (ctx.detailOn()) {
+            ctx.detail(
+                strprintf("at(cm2),bσy(%s/cm2),Ac(cm2),Cy4(%s/cm2),Fc4(%s/cm2),Cy4/Fc4,"
+                          "アンカーブロックによるコンクリートの割裂",
+                          u, u, u));
+            ctx.detail(strprintf("%f,%f,%f,%f,%f,%f", at, sigmaY, areas.ac, cy4, fc4, r4));
+        }
     }
 
     if (ctx.cnt.concreteShearCheck != 0 && page.concreteShearCheck != 0) {
@@ -114,22 +122,26 @@ void checkConcreteFailure(PageContext& ctx, int dir, int sense) {
         const double r5 = coneComputable ? ult::ratioOf(ne1, e) : kImpossibleRatio;
         ult::storeIfLarger(page, dir, kRatioUlt37, r5, {{kUltNe1, ne1}, {kUltEdge, e}});
         ng = ng || r5 > 1.0;
-        ctx.detail(
-            strprintf("bσy(%s/cm2),cσt(%s/cm2),d(cm),ne1(cm),e(cm),ne1/e,"
-                      "アンカーボルトによるコーン状破壊",
-                      u, u));
-        ctx.detail(strprintf("%f,%f,%f,%f,%f,%f", sigmaY, sigmaT, d, ne1, e, r5));
+        if (ctx.detailOn()) {
+            ctx.detail(
+                strprintf("bσy(%s/cm2),cσt(%s/cm2),d(cm),ne1(cm),e(cm),ne1/e,"
+                          "アンカーボルトによるコーン状破壊",
+                          u, u));
+            ctx.detail(strprintf("%f,%f,%f,%f,%f,%f", sigmaY, sigmaT, d, ne1, e, r5));
+        }
 
         const bool rowComputable = !isZero(bc * sigmaT);
         const double ne2 = rowComputable ? at * tauY / (bc * sigmaT) : 0;
         const double r6 = rowComputable ? ult::ratioOf(ne2, e) : kImpossibleRatio;
         ult::storeIfLarger(page, dir, kRatioUlt38, r6, {{kUltNe2, ne2}, {kUltEdge, e}});
         ng = ng || r6 > 1.0;
-        ctx.detail(
-            strprintf("at(cm2),bτy(%s/cm2),Bc(cm),cσt(%s/cm2),ne2(cm),e(cm),ne2/e,"
-                      "列ボルトによるせん断破壊",
-                      u, u));
-        ctx.detail(strprintf("%f,%f,%f,%f,%f,%f,%f", at, tauY, bc, sigmaT, ne2, e, r6));
+        if (ctx.detailOn()) {
+            ctx.detail(
+                strprintf("at(cm2),bτy(%s/cm2),Bc(cm),cσt(%s/cm2),ne2(cm),e(cm),ne2/e,"
+                          "列ボルトによるせん断破壊",
+                          u, u));
+            ctx.detail(strprintf("%f,%f,%f,%f,%f,%f,%f", at, tauY, bc, sigmaT, ne2, e, r6));
+        }
     }
 
     if (ng) {

@@ -36,16 +36,21 @@ void checkPlateFracture(PageContext& ctx, int dir, int sense) {
     const double pu1 = ae * sigmaU;
     const double r1 = ult::ratioOf(std::fabs(qm) * alpha, pu1);
     ult::storeIfLarger(ctx.page, dir, kRatioUlt39, r1, {{kUltPu1, pu1}});
-    ctx.detail(strprintf("Ae(cm2),σu(%s/cm2),1Pu(%s),α,QM(%s),αQM/1Pu,端部", f, f, f));
-    ctx.detail(strprintf("%f,%f,%f,%f,%f,%f", ae, sigmaU, pu1, alpha, qm, r1));
+    if (ctx.detailOn()) {
+        ctx.detail(strprintf("Ae(cm2),σu(%s/cm2),1Pu(%s),α,QM(%s),αQM/1Pu,端部", f, f, f));
+        ctx.detail(strprintf("%f,%f,%f,%f,%f,%f", ae, sigmaU, pu1, alpha, qm, r1));
+    }
 
     // End distance of the bolts (はしあき).
     const double e = axis.gauge - (d + c) / 2;
     const double pu2 = n * e * t * sigmaU;
     const double r2 = ult::ratioOf(std::fabs(qm) * alpha, pu2);
     ult::storeIfLarger(ctx.page, dir, kRatioUlt40, r2, {{kUltPu2, pu2}});
-    ctx.detail(strprintf("n,e(cm),t(cm),σu(%s/cm2),2Pu(%s),α,QM(%s),αQM/2Pu,はしあき", f, f, f));
-    ctx.detail(strprintf("%d,%f,%f,%f,%f,%f,%f,%f", n, e, t, sigmaU, pu2, alpha, qm, r2));
+    if (ctx.detailOn()) {
+        ctx.detail(
+            strprintf("n,e(cm),t(cm),σu(%s/cm2),2Pu(%s),α,QM(%s),αQM/2Pu,はしあき", f, f, f));
+        ctx.detail(strprintf("%d,%f,%f,%f,%f,%f,%f,%f", n, e, t, sigmaU, pu2, alpha, qm, r2));
+    }
 
     // Shear around the hole under the bolt's yield force (せん断). Without a hole wall the stress
     // cannot be computed and the check fails like a zero capacity.
@@ -56,8 +61,10 @@ void checkPlateFracture(PageContext& ctx, int dir, int sense) {
     const double stressFactor = ctx.unitSystem == 1 ? 10.0 : 1.0;
     ult::storeIfLarger(ctx.page, dir, kRatioUlt41, r3,
                        {{kUltTau, tau * stressFactor}, {kUltTauU, tauU * stressFactor}});
-    ctx.detail(strprintf("Qy(%s),A1(cm2),α,τ(%s/cm2),τu(%s/cm2),ατ/τu,せん断", f, f, f));
-    ctx.detail(strprintf("%f,%f,%f,%f,%f,%f", qy, a1, alpha, tau, tauU, r3));
+    if (ctx.detailOn()) {
+        ctx.detail(strprintf("Qy(%s),A1(cm2),α,τ(%s/cm2),τu(%s/cm2),ατ/τu,せん断", f, f, f));
+        ctx.detail(strprintf("%f,%f,%f,%f,%f,%f", qy, a1, alpha, tau, tauU, r3));
+    }
 
     if (r1 > 1.0 || r2 > 1.0 || r3 > 1.0) {
         addNgMessage(ctx, "ベースプレートの破断防止がＮＧです", dir, kUltimateTerm,

@@ -112,8 +112,10 @@ void checkYieldSense(PageContext& ctx, int dir, int sense) {
         r2 = std::fabs(qm) / qy;
         ult::storeIfLarger(page, dir, kRatioUlt17, r2, {{kUltQuSense, qy}, {kUltQm, qm}});
     }
-    ctx.detail(strprintf("QM(%s),Qy(%s),QM/Qy", f, f));
-    ctx.detail(strprintf("%f,%f,%f", qm, qy, r2));
+    if (ctx.detailOn()) {
+        ctx.detail(strprintf("QM(%s),Qy(%s),QM/Qy", f, f));
+        ctx.detail(strprintf("%f,%f,%f", qm, qy, r2));
+    }
     if (r2 > 1.0) {
         addNgMessage(ctx, "柱脚のせん断耐力がＮＧです", dir, kUltimateTerm, name);
     }
@@ -129,16 +131,20 @@ void checkYieldSense(PageContext& ctx, int dir, int sense) {
     ult::storeIfLarger(page, dir, kRatioUlt33, r3,
                        {{kUltSigmaC, stresses.sigmaC * storeFactor}, {kUltFc, fc * storeFactor}});
     const char* u = ctx.smallForceLabel.c_str();
-    ctx.detail(strprintf("σc(%s),Fc(%s),σc/Fc", u, u));
-    ctx.detail(strprintf("%f,%f,%f", stresses.sigmaC, fc, r3));
+    if (ctx.detailOn()) {
+        ctx.detail(strprintf("σc(%s),Fc(%s),σc/Fc", u, u));
+        ctx.detail(strprintf("%f,%f,%f", stresses.sigmaC, fc, r3));
+    }
 
     const double pb = nt * bAe * fBolt;
     const double r4 =
         stresses.tensionImpossible ? kImpossibleRatio : ult::ratioOf(stresses.tensionSum, pb);
     ult::storeIfLarger(page, dir, kRatioUlt34, r4,
                        {{kUltTensionSum, stresses.tensionSum}, {kUltPb, pb}});
-    ctx.detail(strprintf("ΣT(%s),Pb(%s),ΣT/Pb", f, f));
-    ctx.detail(strprintf("%f,%f,%f", stresses.tensionSum, pb, r4));
+    if (ctx.detailOn()) {
+        ctx.detail(strprintf("ΣT(%s),Pb(%s),ΣT/Pb", f, f));
+        ctx.detail(strprintf("%f,%f,%f", stresses.tensionSum, pb, r4));
+    }
 
     if (r3 > 1.0) {
         addNgMessage(ctx, "コンクリート圧縮応力度がＮＧです", dir, kUltimateTerm, name);
