@@ -267,6 +267,7 @@ TEST(Document, InsertCopiesInputsButNotMarkOrForces) {
     EXPECT_TRUE(doc->isModified());
     EXPECT_EQ(doc->pageCount(), 2);
     EXPECT_EQ(doc->currentPageIndex(), 1);
+    EXPECT_EQ(doc->pageStatusText(), "2/2");
     const CKesto& second = *doc->currentPage();
     EXPECT_EQ(second.mark, "C");
     EXPECT_EQ(second.plateB, 700);
@@ -302,6 +303,7 @@ TEST(Document, DeletingPages) {
     EXPECT_TRUE(doc->deleteCurrentPage());
     EXPECT_EQ(doc->currentPageIndex(), -1);
     EXPECT_EQ(doc->currentPage(), nullptr);
+    EXPECT_EQ(doc->pageStatusText(), "0/0");
     EXPECT_TRUE(doc->pageCells().empty());
     EXPECT_FALSE(doc->deleteCurrentPage());
     EXPECT_FALSE(doc->calculateThisPage());

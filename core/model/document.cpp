@@ -6,6 +6,7 @@
 #include "model/codepage.h"
 #include "model/new_document.h"
 #include "model/open_document.h"
+#include "model/text_format.h"
 #include "platform/files.h"
 #include "report/condition_lines.h"
 #include "report/print_settings_store.h"
@@ -161,6 +162,10 @@ CKesto* KestoDocument::currentPage() {
 
 const CKesto* KestoDocument::currentPage() const {
     return const_cast<KestoDocument*>(this)->currentPage();
+}
+
+std::string KestoDocument::pageStatusText() const {
+    return strprintf("%d/%d", currentPageIndex_ + 1, pageCount());
 }
 
 bool KestoDocument::goToPage(int k) {

@@ -55,6 +55,8 @@ class KestoDocument {
     int currentPageIndex() const { return currentPageIndex_; }
     CKesto* currentPage();
     const CKesto* currentPage() const;
+    // The status-bar page text "%d/%d": current page number and page count.
+    std::string pageStatusText() const;
     // Makes page k current and lays it out; false (nothing changed) when there is no page k.
     bool goToPage(int k);
     // A new page after the current one (at the end when there is none), with the inputs of the
