@@ -140,6 +140,8 @@ struct BadInput {
     const char* message;
 };
 
+void PrintTo(const BadInput& row, std::ostream* os) { *os << row.name; }
+
 class ArchiveReaderBadInput : public testing::TestWithParam<BadInput> {};
 
 TEST_P(ArchiveReaderBadInput, FailsWithOffsetAndExpectation) {

@@ -38,8 +38,8 @@ struct PageContext {
     const CABolt* bolt = nullptr;
 
     // "t" / "kN" and "kg" / "N".
-    std::string forceLabel;
-    std::string smallForceLabel;
+    std::string forceLabel = {};
+    std::string smallForceLabel = {};
 
     bool detailOn() const { return cnt.writeDetailFile == 1; }
     // Appends a line to the detail lines when the detail file is enabled.

@@ -1,0 +1,39 @@
+// The calculation commands around the page calculation: calculate this page, calculate all
+// pages, the recalculation when a document is opened, the message list and the detail file.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/conditions.h"
+
+namespace kesto {
+
+inline constexpr const char* kDetailFileName = "temp.csv";
+
+// Appends a page's messages to a message list: "[mark]", "  E：..." per error, "  W：..." per
+// NG message; nothing for a page without messages.
+void collectMessages(const CKesto& page, std::vector<std::string>& messageLines);
+
+// Calculate this page / all pages: empties the detail lines and, with the detail file on,
+// starts them with `detailHeader` (document path and conditions block); empties the message
+// list, calculates and collects the messages. The caller then writes the detail file.
+void calculateThisPage(CKestoCnt& cnt, CKesto& page, int unitSystem,
+                       const std::vector<std::string>& detailHeader,
+                       std::vector<std::string>& messageLines);
+void calculateAllPages(CKestoCnt& cnt, int unitSystem, const std::vector<std::string>& detailHeader,
+                       std::vector<std::string>& messageLines);
+
+// After a document is opened: empties the message list and calculates every page; the detail
+// lines are neither emptied nor written.
+void recalculateOnOpen(CKestoCnt& cnt, int unitSystem, std::vector<std::string>& messageLines);
+
+// With the detail file on, writes the detail lines to "temp.csv" in `programFolder` (code page
+// 932, CR LF after every line) and empties them. When the file cannot be written the lines
+// stay. Returns true when the file was written.
+bool writeDetailFile(const std::string& programFolder, CKestoCnt& cnt);
+
+// The bytes of the detail file for the given lines.
+std::string detailFileBytes(const std::vector<std::string>& lines);
+
+}  // namespace kesto

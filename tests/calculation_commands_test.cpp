@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "calc/calculation_commands.h"
+#include "calc_test_support.h"
+#include "platform/files.h"
+#include "report_test_support.h"
+
+namespace kesto {
+namespace {
+
+using testing::makeCalcConditions;
+using testing::TempFolder;
+
+const std::vector<std::string> kHeader = {"C:\\docs\\sample.kso", "【基本条件】"};
+
+CKestoCnt threePages() {
+    CKestoCnt cnt = makeCalcConditions();
+    cnt.pages[0].mark = "C1";
+    cnt.pages.append(cnt.pages[0]).mark = "C2";
+    cnt.pages.append(cnt.pages[0]).mark = "C3";
+    cnt.pages[1].concreteGrade = "Fc999";
+    cnt.pages[2].basicStresses[0][0] = CStress{"G", 0, 0, 400};
+    cnt.longTermCombos.append(CStringTable{"G"});
+    return cnt;
+}
+
+std::vector<std::string> pageMarks(const std::vector<std::string>& lines) {
+    std::vector<std::string> marks;
+    for (const std::string& line : lines) {
+        if (line.rfind("-----[", 0) == 0) {
+            marks.push_back(line);
+        }
+    }
+    return marks;
+}
+
+TEST(CollectMessages, ListsErrorsThenNgMessagesUnderTheMark) {
+    CKesto page;
+    page.mark = "C1";
+    std::vector<std::string> lines;
+    collectMessages(page, lines);
+    EXPECT_TRUE(lines.empty());
+    page.errorMessages = {"柱材質Aは未登録です"};
+    page.ngMessages = {"Ｘ方向長期許容(G) せん断耐力がＮＧです"};
+    collectMessages(page, lines);
+    EXPECT_EQ(lines, (std::vector<std::string>{"[C1]", "  E：柱材質Aは未登録です",
+                                               "  W：Ｘ方向長期許容(G) せん断耐力がＮＧです"}));
+}
+
+TEST(CalculationCommands, CalculateAllWritesTheHeaderOnceAndEveryPageInOrder) {
+    CKestoCnt cnt = threePages();
+    cnt.detailLines = {"left over"};
+    std::vector<std::string> messages = {"old"};
+    calculateAllPages(cnt, 0, kHeader, messages);
+    EXPECT_EQ(cnt.detailLines[0], kHeader[0]);
+    EXPECT_EQ(cnt.detailLines[1], kHeader[1]);
+    EXPECT_EQ(cnt.detailLines[2], "");
+    EXPECT_EQ(pageMarks(cnt.detailLines),
+              (std::vector<std::string>{"-----[C1]-----", "-----[C2]-----", "-----[C3]-----"}));
+    ASSERT_GE(messages.size(), 3u);
+    EXPECT_EQ(messages[0], "[C2]");
+    EXPECT_EQ(messages[1], "  E：コンクリート材質Fc999は未登録です");
+    EXPECT_EQ(messages[2], "[C3]");
+    EXPECT_EQ(messages[3].rfind("  W：Ｘ方向長期許容(G) ", 0), 0u);
+}
+
+TEST(CalculationCommands, CalculateThisPageClearsTheLinesLeftByOpen) {
+    CKestoCnt cnt = threePages();
+    std::vector<std::string> messages;
+    recalculateOnOpen(cnt, 0, messages);
+    EXPECT_EQ(pageMarks(cnt.detailLines).size(), 3u);
+    // Opening again appends: the lines are not emptied by the recalculation.
+    recalculateOnOpen(cnt, 0, messages);
+    EXPECT_EQ(pageMarks(cnt.detailLines).size(), 6u);
+    EXPECT_EQ(messages[0], "[C2]");
+    calculateThisPage(cnt, cnt.pages[2], 0, kHeader, messages);
+    EXPECT_EQ(pageMarks(cnt.detailLines), std::vector<std::string>{"-----[C3]-----"});
+    EXPECT_EQ(cnt.detailLines[0], kHeader[0]);
+    EXPECT_EQ(messages[0], "[C3]");
+}
+
+TEST(CalculationCommands, DetailOffStartsWithoutHeader) {
+    CKestoCnt cnt = threePages();
+    cnt.writeDetailFile = 0;
+    cnt.detailLines = {"left over"};
+    std::vector<std::string> messages;
+    calculateAllPages(cnt, 0, kHeader, messages);
+    EXPECT_TRUE(cnt.detailLines.empty());
+}
+
+TEST(DetailFile, WrittenInCodePage932WithCrLf) {
+    TempFolder folder;
+    CKestoCnt cnt = makeCalcConditions();
+    cnt.detailLines = {"", "-----[柱1]-----", "ｱﾝｶｰﾎﾞﾙﾄ,1.000000"};
+    EXPECT_TRUE(writeDetailFile(folder.folder(), cnt));
+    EXPECT_TRUE(cnt.detailLines.empty());
+    const std::string expected =
+        "\r\n-----[\x92\x8c\x31]-----\r\n\xb1\xdd\xb6\xb0\xce\xde\xd9\xc4,1.000000\r\n";
+    EXPECT_EQ(readFile(folder.file("temp.csv")), expected);
+}
+
+TEST(DetailFile, CharacterWithoutCodeBecomesAQuestionMark) {
+    EXPECT_EQ(detailFileBytes({"a\xF0\x9F\x98\x80"
+                               "b"}),
+              "a?b\r\n");
+}
+
+TEST(DetailFile, OptionOffLeavesAnOlderFileAlone) {
+    TempFolder folder;
+    writeFileAtomic(folder.file("temp.csv"), "older");
+    CKestoCnt cnt = makeCalcConditions();
+    cnt.writeDetailFile = 0;
+    cnt.detailLines = {"x"};
+    EXPECT_FALSE(writeDetailFile(folder.folder(), cnt));
+    EXPECT_EQ(readFile(folder.file("temp.csv")), "older");
+}
+
+TEST(DetailFile, LinesStayWhenTheFileCannotBeCreated) {
+    TempFolder folder;
+    CKestoCnt cnt = makeCalcConditions();
+    cnt.detailLines = {"a", "b"};
+    EXPECT_FALSE(writeDetailFile(folder.file("missing-folder"), cnt));
+    EXPECT_EQ(cnt.detailLines, (std::vector<std::string>{"a", "b"}));
+}
+
+}  // namespace
+}  // namespace kesto

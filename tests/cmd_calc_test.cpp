@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "calc/page_calculation.h"
+#include "calc_test_support.h"
+#include "cli_support.h"
+#include "model/codepage.h"
+#include "model/document_file.h"
+#include "platform/files.h"
+#include "tables/material_tables.h"
+#include "tables/table_files.h"
+
+namespace kesto {
+namespace {
+
+using test::runCli;
+using test::TempFolder;
+
+// A program folder holding the tables of the calculation tests, and one document using them.
+class CalcCommand : public ::testing::Test {
+  protected:
+    TempFolder folder;
+    DocumentData doc;
+
+    void SetUp() override {
+        doc.unitSystem = 0;
+        doc.conditions = testing::makeCalcConditions();
+        CKestoCnt& cnt = doc.conditions;
+        cnt.writeDetailFile = 0;
+        cnt.longTermCombos.append(CStringTable{"G"});
+        cnt.shortTermCombos.append(CStringTable{"G+K"});
+        cnt.pages[0].mark = "C1";
+        cnt.pages[0].basicStresses[0][0] = CStress{"G", 10, 5, 50};
+        writeFileAtomic(folder.file(steelGradeFileName(0)),
+                        serializeSteelGradeTable(cnt.steelGradeTable));
+        writeFileAtomic(folder.file(concreteFileName(0)),
+                        serializeConcreteTable(cnt.concreteTable));
+        writeFileAtomic(folder.file(cnt.hSteelTableName),
+                        serializeSectionTable(cnt.hSteelTable, "H"));
+        writeFileAtomic(folder.file(cnt.tubeTableName),
+                        serializeSectionTable(cnt.tubeTable, "tube"));
+        writeFileAtomic(folder.file(cnt.boltTableName), serializeBoltTable(cnt.boltTable, "bolt"));
+    }
+    std::string save() {
+        const std::string path = folder.file("doc.kso");
+        writeFileAtomic(path, serializeDocument(doc));
+        return path;
+    }
+    std::string args(const std::string& rest) {
+        return "calc '" + save() + "' --program-folder '" + folder.folder() + "' " + rest;
+    }
+};
+
+TEST_F(CalcCommand, PlainOutputListsMessagesAndSummaries) {
+    const auto run = runCli(folder, args(""));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("C1  X: 長期 ", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("保有耐力 0.000 -"), std::string::npos);
+
+    doc.conditions.pages[0].basicStresses[0][0] = CStress{"G", 0, 0, 600};
+    const auto ng = runCli(folder, args(""));
+    EXPECT_EQ(ng.status, 1);
+    EXPECT_EQ(ng.out.rfind("[C1]\n  W：Ｘ方向長期許容(G) コンクリート圧縮応力度がＮＧです\n", 0),
+              0u)
+        << ng.out;
+}
+
+TEST_F(CalcCommand, ErrorPageIsAFinding) {
+    doc.conditions.pages[0].concreteGrade = "Fc999";
+    const auto run = runCli(folder, args(""));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "[C1]\n  E：コンクリート材質Fc999は未登録です\nC1  計算中断\n");
+}
+
+TEST_F(CalcCommand, JsonReadsBackTheSameValues) {
+    const auto run = runCli(folder, args("--json"));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto j = nlohmann::json::parse(run.out);
+    CKestoCnt cnt = doc.conditions;
+    CKesto& page = cnt.pages[0];
+    calculatePage(cnt, page, 0);
+    EXPECT_EQ(j["unitSystem"], 0);
+    const auto& p = j["pages"][0];
+    EXPECT_EQ(p["mark"], "C1");
+    EXPECT_EQ(p["comboResults"][0][1][0]["name"], "G+K");
+    EXPECT_EQ(p["comboResults"][0][1][0]["n"].get<double>(), 50.0);
+    for (const auto& field : kAllowableResults) {
+        for (int dir = 0; dir < 2; ++dir) {
+            for (int slot = 0; slot < 2; ++slot) {
+                EXPECT_EQ(p["allowable"][field.name][dir][slot].get<double>(),
+                          (page.*field.member)[dir][slot])
+                    << field.name;
+            }
+        }
+    }
+    EXPECT_EQ(p["allowable"]["allowJudgement"][0][0], kJudgedOk);
+    EXPECT_EQ(p["ultimateResults"][0].size(), 43u);
+    EXPECT_EQ(p["ultimateJudgement"].size(), 2u);
+    EXPECT_TRUE(j["messageLines"].empty());
+}
+
+TEST_F(CalcCommand, DetailFileAsCalculateAllWritesIt) {
+    const std::string csv = folder.file("out.csv");
+    const auto run = runCli(folder, args("--detail '" + csv + "'"));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string bytes = readFile(csv);
+    EXPECT_EQ(bytes.rfind(folder.file("doc.kso") + "\r\n", 0), 0u);
+    EXPECT_NE(bytes.find(*encodeCp932("\r\n-----[C1]-----\r\n\r\n柱鋼材,")), std::string::npos);
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+}
+
+TEST_F(CalcCommand, UsageAndFileErrors) {
+    EXPECT_EQ(runCli(folder, "calc").status, 2);
+    EXPECT_EQ(runCli(folder, "calc '" + folder.file("missing.kso") + "'").status, 2);
+    writeFileAtomic(folder.file("bad.kso"), "not a document");
+    EXPECT_EQ(runCli(folder, "calc '" + folder.file("bad.kso") + "'").status, 2);
+}
+
+}  // namespace
+}  // namespace kesto
