@@ -1,4 +1,4 @@
-// new, dump and import of documents.
+// new, dump and import of documents; dump and import also take table files.
 #include <ctime>
 #include <fstream>
 #include <iostream>
@@ -9,6 +9,7 @@
 #include "model/document_json.h"
 #include "model/new_document.h"
 #include "platform/files.h"
+#include "tables/table_json.h"
 
 namespace kesto::cli {
 namespace {
@@ -30,10 +31,16 @@ int runNew(const std::vector<std::string>& args) {
 int runDump(const std::vector<std::string>& args) {
     const auto parsed = parseArgs(args, {}, {});
     if (parsed.positional.size() != 1) {
-        throw UsageError("expected one document");
+        throw UsageError("expected one document or table file");
     }
     const std::string& path = parsed.positional[0];
-    const DocumentData doc = parseDocument(readFile(path), path);
+    const std::string bytes = readFile(path);
+    const StoredFileKind kind = detectStoredFileKind(bytes);
+    if (!tableKindName(kind).empty()) {
+        std::cout << tableFileToJson(bytes, path, kind).dump(2) << "\n";
+        return kExitOk;
+    }
+    const DocumentData doc = parseDocument(bytes, path);
     std::cout << documentToJson(doc).dump(2) << "\n";
     return kExitOk;
 }
@@ -41,7 +48,7 @@ int runDump(const std::vector<std::string>& args) {
 int runImport(const std::vector<std::string>& args) {
     const auto parsed = parseArgs(args, {"-o"}, {});
     if (parsed.positional.size() != 1 || !parsed.has("-o")) {
-        throw UsageError("expected one JSON file and -o OUT.kso");
+        throw UsageError("expected one JSON file and -o OUT.kso (or OUT.tbl)");
     }
     const std::string& path = parsed.positional[0];
     nlohmann::json j;
@@ -50,19 +57,21 @@ int runImport(const std::vector<std::string>& args) {
     } catch (const nlohmann::json::parse_error& e) {
         throw JsonInputError(path + ": not valid JSON: " + e.what());
     }
-    DocumentData doc;
+    std::string bytes;
     try {
-        doc = documentFromJson(j);
+        bytes = isTableJson(j) ? tableFileFromJson(j) : serializeDocument(documentFromJson(j));
     } catch (const JsonInputError& e) {
         throw JsonInputError(path + ": " + e.what());
     }
-    writeFileAtomic(parsed.value("-o"), serializeDocument(doc));
+    writeFileAtomic(parsed.value("-o"), bytes);
     return kExitOk;
 }
 
 const Registration newCommand{{"new", "kesto-cli new OUT.kso", runNew}};
-const Registration dumpCommand{{"dump", "kesto-cli dump DOC.kso", runDump}};
-const Registration importCommand{{"import", "kesto-cli import DOC.json -o OUT.kso", runImport}};
+const Registration dumpCommand{{"dump", "kesto-cli dump DOC.kso|TABLE.tbl", runDump}};
+const Registration importCommand{
+    {"import", "kesto-cli import DOC.json -o OUT.kso\n  kesto-cli import TABLE.json -o OUT.tbl",
+     runImport}};
 
 }  // namespace
 }  // namespace kesto::cli

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
+#include "calc/input_check.h"
 #include "calc/page_calculation.h"
 #include "calc_test_support.h"
 
@@ -69,6 +71,21 @@ TEST_F(PageCalculation, ColumnWithoutSectionIsAbandonedWithAMessage) {
     page.columnSection = "";
     calculatePage(cnt, page, 0);
     EXPECT_EQ(page.errorMessages, std::vector<std::string>{"柱形状は未登録です"});
+}
+
+TEST_F(PageCalculation, NumbersThatAreNotFiniteAbandonThePage) {
+    cnt.longTermCombos.append(CStringTable{"G"});
+    page.basicStresses[1][1].m = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(calculatePage(cnt, page, 0), -1);
+    EXPECT_EQ(page.errorMessages, std::vector<std::string>{kNonFiniteInputMessage});
+    page.basicStresses[1][1].m = 0;
+    cnt.boltTable[0].shankArea = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(calculatePage(cnt, page, 0), -1);
+    cnt.boltTable[0].shankArea = 7.069;
+    page.plateT = -std::numeric_limits<double>::infinity();
+    EXPECT_EQ(calculatePage(cnt, page, 0), -1);
+    page.plateT = 36;
+    EXPECT_EQ(calculatePage(cnt, page, 0), 0);
 }
 
 TEST_F(PageCalculation, PageHeaderRows) {
@@ -147,6 +164,31 @@ TEST_F(PageCalculation, PassesRunInOrderWithTheirCombinations) {
     EXPECT_TRUE(hasLine("G+K,100.000000,10.000000,5.000000"));
     EXPECT_EQ(page.allowJudgement[1][0], kJudgedOk);  // Y has no forces at all
     EXPECT_EQ(page.ratioMax[1][0], 0.0);
+}
+
+TEST_F(PageCalculation, SiHeadersCarryTheSiLabels) {
+    cnt.steelGradeTable[0].fThin = 235;
+    cnt.concreteTable[0].fc = 21;
+    setStress(0, 1000, 300, 500);
+    cnt.longTermCombos.append(CStringTable{"G"});
+    calculatePage(cnt, page, 1);
+    for (const char* header : {
+             "組合わせ,N(kN),M(kNm),Q(kN)",
+             "σc(N/cm2),fc(N/cm2),σc/fc,Xn(cm),dtl(cm),at(cm2)",
+             "ΣT(kN),Pb(kN),ΣT/Pb,bAe(cm2),ft(kN/cm2)",
+             "ﾀｲﾌﾟ,Mb(kNcm),Ma(kNcm),Mb/Ma,Zb(cm3),fb1(kN/cm2),必要厚(cm),g(cm),R+2g(cm),ΣT/nt(kN)",
+             "ﾀｲﾌﾟ,Mb(kNcm),Ma(kNcm),Mb/Ma,Zb(cm3),fb1(kN/cm2),必要厚(cm),lx(cm),ly(cm),σc(N/"
+             "cm2),σc'(N/cm2),Xn(cm),係数",
+             "lx(cm),ly(cm),Xn(cm),σc(N/cm2),xσc(N/cm2),Qr(kN)",
+             "τr(kN/cm2),fs(kN/cm2),τr/fs,Qr(kN),h(cm),tr(cm)",
+             "Lw(cm),h'(cm),Lw/2h',Qr(kN),S(cm),wfs(kN/cm2)",
+             "QD(kN),Qa(kN),Q/Qa,N(kN),ΣT(kN)",
+             "QD(kN),Qa(kN),QD/Qa,bAe(cm2),fs1(kN/cm2),fs2(kN/cm2),ft(kN/cm2),N(kN),ΣT(kN)",
+         }) {
+        EXPECT_TRUE(hasLine(header)) << header;
+    }
+    // sigma in N/cm2 during the check, stored in N/mm2; fc = 21/3 N/mm2.
+    EXPECT_NEAR(page.allowFc[0][0], 7, 1e-12);
 }
 
 TEST_F(PageCalculation, RatioOfExactlyOneIsNgWithoutAMessage) {

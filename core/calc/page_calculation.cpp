@@ -4,6 +4,7 @@
 
 #include "calc/base_plate.h"
 #include "calc/concrete_anchor.h"
+#include "calc/input_check.h"
 #include "calc/rib_plate.h"
 #include "calc/shear_check.h"
 #include "calc/ultimate.h"
@@ -133,6 +134,9 @@ int calculatePage(CKestoCnt& cnt, CKesto& page, int unitSystem) {
         page.errorMessages.emplace_back(kNoColumnSectionMessage);
     }
     addMissing(page, ctx.bolt, "アンカーボルト径", page.boltName);
+    if (!inputsAreFinite(ctx)) {
+        page.errorMessages.emplace_back(kNonFiniteInputMessage);
+    }
     evaluateCombinations(cnt, page);
 
     if (!page.errorMessages.empty()) {
