@@ -140,7 +140,9 @@ struct BadInput {
     const char* message;
 };
 
-void PrintTo(const BadInput& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const BadInput& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class ArchiveReaderBadInput : public testing::TestWithParam<BadInput> {};
 

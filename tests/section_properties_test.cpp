@@ -114,6 +114,16 @@ TEST(SectionProperties, DegenerateSectionsGiveNoInfinity) {
     }
 }
 
+TEST(RoundSignificant, NonFiniteValuesPassThrough) {
+    EXPECT_EQ(roundSignificant(INFINITY, 3), INFINITY);
+    EXPECT_EQ(roundSignificant(-INFINITY, 4), -INFINITY);
+    EXPECT_TRUE(std::isnan(roundSignificant(NAN, 3)));
+    // Dimensions so large that the moments overflow still finish.
+    CSteel row = hShape(1e300, 1e300, 1e300, 1e300, 1e300);
+    computeSectionProperties(row, true);
+    EXPECT_FALSE(std::isfinite(row.inertiaX));
+}
+
 TEST(SectionName, Rule) {
     EXPECT_EQ(makeSectionName(hShape(200, 100, 5.5, 8, 11)), "H-200x100x5.5x8");
     EXPECT_EQ(makeSectionName(hShape(400, 200, 8, 13, 13)), "H-400x200x8.0x13");

@@ -89,6 +89,29 @@ TEST(MaterialTables, SaveOnlyEditedAndClearFlag) {
     EXPECT_EQ(readFile(dir.file("ConcRaw.tbl")), serializeConcreteTable(cnt.concreteTable));
 }
 
+TEST(MaterialTables, SwitchingUnitSavesUnderTheOldUnitAndLoadsTheNew) {
+    TempFolder dir;
+    writeFileAtomic(dir.file("ConcRawSI.tbl"), serializeConcreteTable(concreteRows("Fc21", 21)));
+    CKestoCnt cnt;
+    cnt.concreteTable = concreteRows("Fc210", 210);
+    cnt.concreteModified = true;
+    cnt.steelGradeTable = gradeRows("SS400", 2.4);
+    int unit = 0;
+    TableProblems problems;
+    EXPECT_FALSE(switchUnitSystem(cnt, dir.folder(), unit, 0, problems));
+    EXPECT_TRUE(cnt.concreteModified);
+    EXPECT_FALSE(fileExists(dir.file("ConcRaw.tbl")));
+
+    EXPECT_TRUE(switchUnitSystem(cnt, dir.folder(), unit, 1, problems));
+    EXPECT_TRUE(problems.empty());
+    EXPECT_EQ(unit, 1);
+    EXPECT_EQ(readFile(dir.file("ConcRaw.tbl")),
+              serializeConcreteTable(concreteRows("Fc210", 210)));
+    EXPECT_FALSE(cnt.concreteModified);
+    EXPECT_EQ(cnt.concreteTable[0].name, "Fc21");
+    EXPECT_EQ(cnt.steelGradeTable[0].name, "SS400");  // no SI steel file: the rows stay
+}
+
 TEST(NewDocumentTables, NoFilesGiveTheThreeDefaultRows) {
     TempFolder dir;
     CKestoCnt cnt;

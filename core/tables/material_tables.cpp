@@ -70,4 +70,17 @@ TableProblems saveMaterialTables(CKestoCnt& cnt, const std::string& programFolde
     return problems;
 }
 
+bool switchUnitSystem(CKestoCnt& cnt, const std::string& programFolder, int& unitSystem, int target,
+                      TableProblems& problems) {
+    if (unitSystem == target) {
+        return false;
+    }
+    problems = saveMaterialTables(cnt, programFolder, unitSystem);
+    unitSystem = target;
+    for (auto& p : loadMaterialTables(cnt, programFolder, unitSystem)) {
+        problems.push_back(std::move(p));
+    }
+    return true;
+}
+
 }  // namespace kesto

@@ -22,4 +22,10 @@ using TableProblems = std::vector<std::string>;
 TableProblems loadMaterialTables(CKestoCnt& cnt, const std::string& programFolder, int unitSystem);
 TableProblems saveMaterialTables(CKestoCnt& cnt, const std::string& programFolder, int unitSystem);
 
+// Switching the input unit to `target`: the edited material tables are written under the unit
+// in force, then the tables of the new unit are loaded. Stored numbers are not converted. Does
+// nothing and returns false when `target` is already in force.
+bool switchUnitSystem(CKestoCnt& cnt, const std::string& programFolder, int& unitSystem, int target,
+                      TableProblems& problems);
+
 }  // namespace kesto

@@ -231,6 +231,10 @@ double roundSignificant(double x, int n) {
     if (isZero(x)) {
         return 0.0;
     }
+    // An infinite or undefined value has no digits to round; scaling it would never end.
+    if (!std::isfinite(x)) {
+        return x;
+    }
     const bool negative = x < 0.0;
     double v = std::fabs(x);
     const double upper = powerOfTen(n);

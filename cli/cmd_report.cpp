@@ -1,0 +1,41 @@
+// report: the calculation report of a document as UTF-8 text, paged as printing pages it.
+#include "command.h"
+#include "platform/files.h"
+#include "platform/profile.h"
+#include "report/text_report.h"
+
+namespace kesto::cli {
+namespace {
+
+int runReport(const std::vector<std::string>& args) {
+    const auto parsed =
+        parseArgs(args, {"-o", "--output-unit", "--program-folder", "--profile"}, {});
+    if (parsed.positional.size() != 1 || !parsed.has("-o")) {
+        throw UsageError("expected one document and -o OUT.txt");
+    }
+    IniProfile profile;
+    if (parsed.has("--profile")) {
+        profile = IniProfile::load(parsed.value("--profile"));
+    }
+    KestoDocument doc(programFolderOf(parsed), profile);
+    doc.open(parsed.positional[0]);
+    if (parsed.has("--output-unit")) {
+        const std::string unit = parsed.value("--output-unit");
+        if (unit != "gravity" && unit != "si") {
+            throw UsageError("--output-unit takes gravity or si");
+        }
+        PrintSettings settings = doc.printSettings();
+        settings.outputUnitSystem = unit == "si" ? 1 : 0;
+        doc.setPrintSettings(settings);
+    }
+    writeFileAtomic(parsed.value("-o"), renderTextReport(doc));
+    return kExitOk;
+}
+
+const Registration reportCommand{
+    {"report",
+     "kesto-cli report DOC.kso -o OUT.txt [--output-unit gravity|si] [--profile SETTINGS.ini]",
+     runReport}};
+
+}  // namespace
+}  // namespace kesto::cli
