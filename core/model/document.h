@@ -68,6 +68,10 @@ class KestoDocument {
     // The jump dialog's "↑"/"↓": exchanges pages i and j; page j becomes current.
     bool swapPages(int i, int j);
 
+    // The message window's "ｼﾞｬﾝﾌﾟ": the page whose mark is the first token of `line` between
+    // "[" and "]" (the whole line when it has no brackets); -1 when no page has that mark.
+    int pageOfMessageLine(const std::string& line) const;
+
     // --- Calculation -------------------------------------------------------------------------
     // Calculate this page / all pages: the message list and, with the detail file on, the detail
     // lines (document path and the conditions block first) written to "temp.csv". Returns true
@@ -87,6 +91,14 @@ class KestoDocument {
     // The unit conversion: every page's basic stresses and route-3 forces multiplied by
     // `factor`, concrete names shortened to their first four characters when asked.
     void convertStresses(double factor, bool shortenConcreteNames);
+
+    // --- Table editors (their changes go to the table files, not to the document) ---------
+    enum class SectionTable { hShapes, tubes, bolts };
+    // A section or bolt table editor closed with OK: its file name and title are taken over and
+    // the table is written back at program end.
+    void sectionTableEdited(SectionTable table, std::string fileName, std::string title);
+    // The concrete or steel-grade editor closed with OK.
+    void materialTableEdited(bool concrete);
 
     // --- Conditions --------------------------------------------------------------------------
     CKestoCnt& conditions() { return data_.conditions; }
