@@ -281,6 +281,12 @@ TEST(Document, UnitSwitchMarksOnlyAChange) {
     // No number changes.
     EXPECT_EQ(doc->currentPage()->basicStresses[0][0].n, 10);
     EXPECT_EQ(doc->conditionLines()[2], "  入力単位               重力単位");
+    // A damaged table file of the new unit is reported and leaves the table as it was.
+    writeFileAtomic(p.dir.file(concreteFileName(1)), std::string("\x05", 1));
+    doc->conditions().concreteTable.append(CConcreteRaw{"Fc210", 0, 0, 210});
+    EXPECT_TRUE(doc->setUnitSystem(1));
+    EXPECT_EQ(doc->tableProblems().size(), 1u);
+    EXPECT_EQ(doc->conditions().concreteTable.size(), 1u);
 }
 
 TEST(Document, InsertCopiesInputsButNotMarkOrForces) {

@@ -339,8 +339,10 @@ TEST(CellText, KindsAndTypes) {
     EXPECT_EQ(cellText(c), "-");
     judgement = 1;
     EXPECT_EQ(cellText(c), "OK");
+    EXPECT_EQ(cellTextColour(c), CellColour::black);
     judgement = 2;
     EXPECT_EQ(cellText(c), "NG");
+    EXPECT_EQ(cellTextColour(c), CellColour::red);
     c.cellKind = kCellEditable;
     c.valueType = kValueInteger;
     c.valueFormat = "%d本";
@@ -348,6 +350,7 @@ TEST(CellText, KindsAndTypes) {
     EXPECT_EQ(cellText(c), "3本");
     EXPECT_TRUE(storeCellValue(c, CellInput{5}));
     EXPECT_EQ(count, 5);
+    EXPECT_EQ(cellTextColour(c), CellColour::blue);
     c.valueType = kValueByte;
     c.valueFormat = "%d";
     c.valueTarget = &flag;

@@ -76,7 +76,7 @@ KestoDocument::KestoDocument(std::string programFolder, Profile& profile)
     : programFolder_(std::move(programFolder)), profile_(profile) {
     data_.formatSignature = kFormatSignature;
     readDefaults();
-    loadMaterialTables(data_.conditions, programFolder_, data_.unitSystem);
+    tableProblems_ = loadMaterialTables(data_.conditions, programFolder_, data_.unitSystem);
     printSettings_ = loadPrintSettings(profile_);
 }
 
@@ -110,7 +110,7 @@ void KestoDocument::onNewDocument(std::time_t now) {
     data_.buildingName.clear();
     data_.buildingDate = formatBuildingDate(now);
     data_.buildingComment.clear();
-    loadTablesForNewDocument(data_.conditions, programFolder_, profile_);
+    tableProblems_ = loadTablesForNewDocument(data_.conditions, programFolder_, profile_);
     data_.conditions.clearPages();
     currentPageIndex_ = 0;
     insertPageAfterCurrent(false);
@@ -305,12 +305,10 @@ void KestoDocument::rebuildMessageLines() {
 }
 
 bool KestoDocument::setUnitSystem(int unit) {
-    if (data_.unitSystem == unit) {
+    if (!switchUnitSystem(data_.conditions, programFolder_, data_.unitSystem, unit,
+                          tableProblems_)) {
         return false;
     }
-    saveMaterialTables(data_.conditions, programFolder_, data_.unitSystem);
-    data_.unitSystem = unit;
-    loadMaterialTables(data_.conditions, programFolder_, unit);
     rebuildCells();
     rebuildConditionLines();
     modified_ = true;

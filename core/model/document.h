@@ -129,6 +129,10 @@ class KestoDocument {
     const std::string& path() const { return path_; }
     const DocumentData& data() const { return data_; }
 
+    // Table files that exist but could not be read or written at the last program start, new
+    // document or unit switch (shown to the user as warnings).
+    const TableProblems& tableProblems() const { return tableProblems_; }
+
     bool isModified() const { return modified_; }
     void setModified(bool modified = true) { modified_ = modified; }
 
@@ -149,6 +153,7 @@ class KestoDocument {
     ResultGrid grid_;
     PrintSettings printSettings_;
     bool modified_ = false;
+    TableProblems tableProblems_;
 };
 
 // The first four characters of a concrete name ("Fc210" -> "Fc21"), counted as the code page

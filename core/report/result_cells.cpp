@@ -4,11 +4,12 @@
 #include <cmath>
 
 #include "model/text_format.h"
+#include "model/units.h"
 
 namespace kesto {
 namespace {
 
-constexpr double kGravity = 9.80665;
+constexpr double kGravity = kGravityAcceleration;
 
 // Grid geometry in character widths: the label column, then the X and Y groups of three value
 // columns each.
@@ -487,6 +488,14 @@ std::string cellText(const DisplayCell& c) {
             }
             return "-";
     }
+}
+
+CellColour cellTextColour(const DisplayCell& c) {
+    if (c.cellKind == kCellJudgement) {
+        const std::uint8_t* j = targetAs<std::uint8_t>(c);
+        return j != nullptr && *j != 0 && *j != 1 ? CellColour::red : CellColour::black;
+    }
+    return c.cellKind == kCellDisplay || c.cellKind == 12 ? CellColour::black : CellColour::blue;
 }
 
 bool storeCellValue(const DisplayCell& c, const CellInput& value) {
