@@ -23,6 +23,9 @@ class KestoDocument {
     // damaged), the material tables of the unit, the profile values. Both the folder and the
     // profile stay in use for the document's life. A new document follows with onNewDocument.
     KestoDocument(std::string programFolder, Profile& profile);
+    // The cells point into the document's own pages, so a document is never copied.
+    KestoDocument(const KestoDocument&) = delete;
+    KestoDocument& operator=(const KestoDocument&) = delete;
 
     // New: empty building texts dated `now`, the section tables named in the profile, one new
     // page; the conditions, stress cases, combinations and unit of the previous document stay.
