@@ -140,6 +140,22 @@ TEST(UltimateCombination, WithoutDetailFileNoLines) {
     EXPECT_EQ(p.page.ngMessages.size(), 3u);
 }
 
+TEST(UltimateCombination, RotatedBaseUsesTheOtherPlateAxisAndTheLoopAlpha) {
+    UltimatePage p;
+    p.page.rotated = 1;
+    p.page.plateB = 600;  // across the bending direction of X on the turned base
+    p.page.boltGaugeY = 100;
+    p.cnt.alphaX = 2.0;
+    p.cnt.alphaY = 9.0;
+    checkUltimateCombination(p.ctx, CStress{"G+2K", 20, -30, 100}, 0);
+    // D = 60, B = 65, dt = 30 - 10 = 20: Nu = 0.85·65·60·210/1000 = 696.15, Tu = 49.8435;
+    // Mu = (49.8435·20 + 149.8435·30·(1 - 149.8435/696.15))/100 = 45.2385 t·m.
+    const double mu = (49.8435 * 20 + 149.8435 * 30 * (1 - 149.8435 / 696.15)) / 100;
+    EXPECT_NEAR(p.slot(kUltMu), mu, 1e-9);
+    EXPECT_NEAR(p.slot(kRatioUlt13), 2.0 * kMpc / mu, 1e-9);
+    EXPECT_EQ(p.detail()[4], "65.000000,60.000000,20.000000,210.000000,2.350000,3,7.070000");
+}
+
 TEST(UltimateSense, RouteThreeForcesOfOneSense) {
     UltimatePage p;
     p.page.ultimateN[1][1] = 100;

@@ -142,6 +142,18 @@ TEST(UltimateDriver, Route3OrderOfChecks) {
     }
 }
 
+TEST(UltimateDriver, WithoutDetailFileOnlyMessages) {
+    UltimatePage p;
+    p.cnt.writeDetailFile = 0;
+    p.cnt.routeX = 2;
+    p.page.ultimateN[0][0] = 100;
+    p.page.ultimateQ[0][0] = 700;
+    checkUltimate(p.ctx, 0);
+    EXPECT_TRUE(p.detail().empty());
+    EXPECT_FALSE(p.page.ngMessages.empty());
+    EXPECT_EQ(p.page.ultimateJudgement[0], kJudgedNg);
+}
+
 TEST(UltimateDriver, GoverningRatioOfExactlyOneIsNg) {
     UltimatePage p;
     // Shear equal to Qu gives QD/Qu = 1 exactly: NG judgement, no message.
