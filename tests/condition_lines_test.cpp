@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "model/codepage.h"
 #include "model/new_document.h"
 #include "report_test_support.h"
@@ -237,6 +239,28 @@ TEST(ShippedPolicyText, EveryFileReadsWholeAndSplitsAtTheMarker) {
             const auto units = std::find(shortText.begin(), shortText.end(), "２．単位 ") + 1;
             ASSERT_LT(units, shortText.end());
             EXPECT_EQ(units->find("力 kN") != std::string::npos, unit == 1) << *units;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kesto
+
+namespace kesto {
+namespace {
+
+TEST(PolicyText, RandomBytesGiveLinesWithinTheReadLimit) {
+    std::mt19937 rng(6);
+    for (int round = 0; round < 20; ++round) {
+        std::string bytes(4096, '\0');
+        for (auto& b : bytes) {
+            b = static_cast<char>(rng() & 0xFF);
+        }
+        for (const bool route3 : {false, true}) {
+            for (const auto& line : parsePolicyText(bytes, route3)) {
+                EXPECT_LE(cp932Length(line), 255u);
+                EXPECT_FALSE(line.starts_with(";"));
+            }
         }
     }
 }

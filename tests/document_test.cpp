@@ -8,6 +8,7 @@
 #include "report/print_settings_store.h"
 #include "report_test_support.h"
 #include "tables/material_tables.h"
+#include "tables/table_store.h"
 
 namespace kesto {
 namespace {
@@ -214,6 +215,36 @@ TEST(Document, ProgramEndWritesTablesAndProfile) {
     EXPECT_EQ(next->conditions().concreteTable.size(), 1u);
 }
 
+TEST(Document, SectionEditorUnderANewFileName) {
+    Program p;
+    auto doc = p.start();
+    doc->conditions().hSteelTable.append(defaultHSection());
+    doc->sectionTableEdited(KestoDocument::SectionTable::hShapes, "H形鋼新.tbl", "新規");
+    EXPECT_FALSE(doc->isModified());  // the table goes to its file, not to the document
+    doc->save(p.dir.file("h.kso"));
+    EXPECT_EQ(parseDocument(readFile(p.dir.file("h.kso")), "h").conditions.hSteelTableName,
+              "H形鋼新.tbl");
+    doc->endProgram();
+    EXPECT_EQ(p.profile.getString("Regist", "HSteelName", ""), "H形鋼新.tbl");
+    EXPECT_TRUE(fileExists(p.dir.file("H形鋼新.tbl")));
+    doc->materialTableEdited(false);
+    EXPECT_TRUE(doc->conditions().steelGradeModified);
+    EXPECT_FALSE(doc->isModified());
+}
+
+TEST(Document, MessageLineJump) {
+    Program p;
+    auto doc = p.start();
+    doc->currentPage()->mark = "C1";
+    doc->insertPage();
+    doc->currentPage()->mark = "C2";
+    EXPECT_EQ(doc->pageOfMessageLine("[C2]"), 1);
+    EXPECT_EQ(doc->pageOfMessageLine("[C1] rest"), 0);
+    EXPECT_EQ(doc->pageOfMessageLine("C1"), 0);  // no brackets: the whole line
+    EXPECT_EQ(doc->pageOfMessageLine("  W：Ｘ方向 ..."), -1);
+    EXPECT_EQ(doc->pageOfMessageLine("[C3]"), -1);
+}
+
 TEST(PrintSettingsStore, DefaultsAndRoundTrip) {
     IniProfile empty;
     const PrintSettings d = loadPrintSettings(empty);
@@ -250,6 +281,12 @@ TEST(Document, UnitSwitchMarksOnlyAChange) {
     // No number changes.
     EXPECT_EQ(doc->currentPage()->basicStresses[0][0].n, 10);
     EXPECT_EQ(doc->conditionLines()[2], "  入力単位               重力単位");
+    // A damaged table file of the new unit is reported and leaves the table as it was.
+    writeFileAtomic(p.dir.file(concreteFileName(1)), std::string("\x05", 1));
+    doc->conditions().concreteTable.append(CConcreteRaw{"Fc210", 0, 0, 210});
+    EXPECT_TRUE(doc->setUnitSystem(1));
+    EXPECT_EQ(doc->tableProblems().size(), 1u);
+    EXPECT_EQ(doc->conditions().concreteTable.size(), 1u);
 }
 
 TEST(Document, InsertCopiesInputsButNotMarkOrForces) {

@@ -134,5 +134,18 @@ TEST(BlockPlacement, RowsFollowTheLastBlockOfTheRow) {
     EXPECT_EQ(r.bottom, r.top + 106 + 1);
 }
 
+TEST(ScreenLayout, ConditionsBesideTheCells) {
+    // 68 x 40 cells of 8 x 16: conditions from 68 x 8 + 8 = 552; 30 lines of 600 width at 20.
+    ScreenLayout s = screenLayout({68, 40}, 8, 16, 600, 30, 20);
+    EXPECT_EQ(s.conditionsLeft, 552);
+    EXPECT_EQ(s.scrollWidth, 552 + 600 + 16);
+    EXPECT_EQ(s.scrollHeight, 640 + 32);  // the cells are lower than the 600 of the lines
+    s = screenLayout({68, 40}, 8, 16, 600, 50, 20);
+    EXPECT_EQ(s.scrollHeight, 1000 + 32);
+    s = screenLayout({}, 8, 16, 600, 50, 20);
+    EXPECT_EQ(s.scrollWidth, 100);
+    EXPECT_EQ(s.scrollHeight, 100);
+}
+
 }  // namespace
 }  // namespace kesto

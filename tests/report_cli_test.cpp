@@ -74,6 +74,32 @@ std::string exampleDocument() {
     return serializeDocument(d);
 }
 
+// Every governing ratio and stress of the calculation appears in the report (a zero shows
+// as "-"); every message line too.
+void expectNumbersOfCalculation(const std::string& report, const nlohmann::json& calc) {
+    int checked = 0;
+    const auto expectShown = [&](double v) {
+        if (std::fabs(v) < 1e-10) {
+            return;
+        }
+        EXPECT_NE(report.find(strprintf("%7.3f", v)), std::string::npos) << v;
+        ++checked;
+    };
+    for (const auto& page : calc["pages"]) {
+        for (int dir = 0; dir < 2; ++dir) {
+            for (int slot = 0; slot < 2; ++slot) {
+                expectShown(page["allowable"]["ratioMax"][dir][slot]);
+                expectShown(page["allowable"]["ratioShear"][dir][slot]);
+            }
+            expectShown(page["ultimateResults"][dir][42]);
+        }
+    }
+    EXPECT_GE(checked, static_cast<int>(calc["pages"].size()) * 4);
+    for (const auto& line : calc["messageLines"]) {
+        EXPECT_NE(report.find(line.get<std::string>()), std::string::npos) << line;
+    }
+}
+
 TEST(ReportCommand, NumbersMatchTheCalculation) {
     testing::TempFolder dir;
     writeProgramFolder(dir);
@@ -97,30 +123,34 @@ TEST(ReportCommand, NumbersMatchTheCalculation) {
     // One sheet per page at one block per sheet; every sheet carries its number.
     EXPECT_NE(report.find("-1-"), std::string::npos);
 
-    // Every governing ratio and stress of the calculation appears in the report (a zero shows
-    // as "-").
-    int checked = 0;
-    const auto expectShown = [&](double v) {
-        if (std::fabs(v) < 1e-10) {
-            return;
-        }
-        EXPECT_NE(report.find(strprintf("%7.3f", v)), std::string::npos) << v;
-        ++checked;
-    };
+    expectNumbersOfCalculation(report, calc);
     for (const auto& page : calc["pages"]) {
-        ASSERT_TRUE(page["errorMessages"].empty()) << page.dump();
-        for (int dir = 0; dir < 2; ++dir) {
-            for (int slot = 0; slot < 2; ++slot) {
-                expectShown(page["allowable"]["ratioMax"][dir][slot]);
-                expectShown(page["allowable"]["sigmaC"][dir][slot]);
-            }
-            expectShown(page["ultimateResults"][dir][42]);
-        }
+        EXPECT_TRUE(page["errorMessages"].empty()) << page.dump();
+        // The concrete stresses are printed in N/mm2 with "%7.3f".
+        const double sigma = page["allowable"]["sigmaC"][0][1];
+        EXPECT_NE(report.find(strprintf("%7.3f", sigma)), std::string::npos) << sigma;
     }
-    EXPECT_GE(checked, 2 * 2 * 4);
-    // NG messages of the calculation are listed at the end, after the blocks.
-    for (const auto& line : calc["messageLines"]) {
-        EXPECT_NE(report.find(line.get<std::string>()), std::string::npos) << line;
+}
+
+// The examples shipped beside the program, each printed in its own unit.
+TEST(ReportCommand, BundledExamplesMatchTheCalculation) {
+    const std::string bin = KESTO_PROGRAM_FOLDER;
+    for (const auto& [name, unit] : {std::pair{"example", "si"}, {"example-gravity", "gravity"}}) {
+        SCOPED_TRACE(name);
+        testing::TempFolder out;
+        const std::string doc = bin + "examples/" + name + ".kso";
+        runCli("calc \"" + doc + "\" --json --program-folder \"" + bin + "\"", out.file("c.json"));
+        const auto calc = nlohmann::json::parse(readFile(out.file("c.json")));
+        ASSERT_EQ(runCli("report \"" + doc + "\" -o \"" + out.file("r.txt") + "\" --output-unit " +
+                             unit + " --program-folder \"" + bin + "\"",
+                         out.file("log")),
+                  0);
+        const std::string report = readFile(out.file("r.txt"));
+        expectNumbersOfCalculation(report, calc);
+        for (const auto& page : calc["pages"]) {
+            EXPECT_NE(report.find(" 符号               " + page["mark"].get<std::string>()),
+                      std::string::npos);
+        }
     }
 }
 

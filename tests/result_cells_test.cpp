@@ -86,13 +86,13 @@ TEST(ResultCells, HeaderRowsAndBindings) {
     EXPECT_EQ(textAt(g, 1, 0), " 形状");
     EXPECT_EQ(cellAt(g, 1, 0)->cellHeight, 5);
     // Names and grades beside the figure.
-    EXPECT_EQ(textAt(g, 1, 44), "□-350x350x16.0");
+    EXPECT_EQ(textAt(g, 1, 40), "□-350x350x16.0");
     EXPECT_EQ(cellAt(g, 1, 60)->cellKind, kCellSteelGrade);
     EXPECT_EQ(boundTo<std::string>(cellAt(g, 1, 60)), &f.page.columnSteelGrade);
-    EXPECT_EQ(textAt(g, 2, 44), "BPL-650x650x36");
-    EXPECT_EQ(textAt(g, 3, 44), "RPL-150x12");
-    EXPECT_EQ(textAt(g, 4, 44), "ABT-M30");
-    EXPECT_EQ(textAt(g, 5, 44), "ｺﾝｸﾘｰﾄ材質");
+    EXPECT_EQ(textAt(g, 2, 40), "BPL-650x650x36");
+    EXPECT_EQ(textAt(g, 3, 40), "RPL-150x12");
+    EXPECT_EQ(textAt(g, 4, 40), "ABT-M30");
+    EXPECT_EQ(textAt(g, 5, 40), "ｺﾝｸﾘｰﾄ材質");
     EXPECT_EQ(cellAt(g, 5, 60)->cellKind, kCellConcreteGrade);
     EXPECT_EQ(textAt(g, 5, 60), "Fc210");
     // Gauges, then the direction heads.
@@ -110,14 +110,16 @@ TEST(ResultCells, PedestalAndAnchorageRowsWithRoute3) {
     f.cnt.routeY = 2;
     ResultGrid g = f.build();
     EXPECT_EQ(cellAt(g, 1, 20)->cellHeight, 6);
-    EXPECT_EQ(textAt(g, 5, 44), "柱型 BD-750x750");
-    EXPECT_EQ(textAt(g, 6, 44), "定着金物 PL-650x140 L=600");
+    EXPECT_EQ(textAt(g, 5, 40), "柱型 BD-750x750");
+    EXPECT_EQ(textAt(g, 6, 40), "定着金物 PL-650x140 L=600");
+    EXPECT_EQ(cellAt(g, 6, 40)->cellWidth, 28);
+    EXPECT_EQ(cellAt(g, 1, 20)->cellWidth, 20);
     f.cnt.useAnchorBlock = 0;
     g = f.build();
     EXPECT_EQ(cellAt(g, 1, 20)->cellHeight, 5);
-    EXPECT_EQ(textAt(g, 5, 44), "柱型 BD-750x750");
+    EXPECT_EQ(textAt(g, 5, 40), "柱型 BD-750x750");
     f.cnt.route3NgCheck = 0;
-    EXPECT_EQ(textAt(f.build(), 5, 44), "ｺﾝｸﾘｰﾄ材質");
+    EXPECT_EQ(textAt(f.build(), 5, 40), "ｺﾝｸﾘｰﾄ材質");
 }
 
 TEST(ResultCells, StressRowsAreEditableAndBound) {
@@ -337,8 +339,10 @@ TEST(CellText, KindsAndTypes) {
     EXPECT_EQ(cellText(c), "-");
     judgement = 1;
     EXPECT_EQ(cellText(c), "OK");
+    EXPECT_EQ(cellTextColour(c), CellColour::black);
     judgement = 2;
     EXPECT_EQ(cellText(c), "NG");
+    EXPECT_EQ(cellTextColour(c), CellColour::red);
     c.cellKind = kCellEditable;
     c.valueType = kValueInteger;
     c.valueFormat = "%d本";
@@ -346,6 +350,7 @@ TEST(CellText, KindsAndTypes) {
     EXPECT_EQ(cellText(c), "3本");
     EXPECT_TRUE(storeCellValue(c, CellInput{5}));
     EXPECT_EQ(count, 5);
+    EXPECT_EQ(cellTextColour(c), CellColour::blue);
     c.valueType = kValueByte;
     c.valueFormat = "%d";
     c.valueTarget = &flag;

@@ -76,7 +76,7 @@ KestoDocument::KestoDocument(std::string programFolder, Profile& profile)
     : programFolder_(std::move(programFolder)), profile_(profile) {
     data_.formatSignature = kFormatSignature;
     readDefaults();
-    loadMaterialTables(data_.conditions, programFolder_, data_.unitSystem);
+    tableProblems_ = loadMaterialTables(data_.conditions, programFolder_, data_.unitSystem);
     printSettings_ = loadPrintSettings(profile_);
 }
 
@@ -110,7 +110,7 @@ void KestoDocument::onNewDocument(std::time_t now) {
     data_.buildingName.clear();
     data_.buildingDate = formatBuildingDate(now);
     data_.buildingComment.clear();
-    loadTablesForNewDocument(data_.conditions, programFolder_, profile_);
+    tableProblems_ = loadTablesForNewDocument(data_.conditions, programFolder_, profile_);
     data_.conditions.clearPages();
     currentPageIndex_ = 0;
     insertPageAfterCurrent(false);
@@ -233,6 +233,49 @@ std::vector<std::string> KestoDocument::detailHeader() const {
     return header;
 }
 
+int KestoDocument::pageOfMessageLine(const std::string& line) const {
+    std::string token = line;
+    const auto open = line.find('[');
+    if (open != std::string::npos) {
+        const auto close = line.find(']', open + 1);
+        token = line.substr(open + 1,
+                            close == std::string::npos ? std::string::npos : close - open - 1);
+    }
+    for (int i = 0; i < pageCount(); ++i) {
+        if (data_.conditions.pages[static_cast<std::size_t>(i)].mark == token) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void KestoDocument::sectionTableEdited(SectionTable table, std::string fileName,
+                                       std::string title) {
+    CKestoCnt& c = data_.conditions;
+    switch (table) {
+        case SectionTable::hShapes:
+            c.hSteelModified = true;
+            c.hSteelTableName = std::move(fileName);
+            c.hSteelTableTitle = std::move(title);
+            break;
+        case SectionTable::tubes:
+            c.tubeModified = true;
+            c.tubeTableName = std::move(fileName);
+            c.tubeTableTitle = std::move(title);
+            break;
+        case SectionTable::bolts:
+            c.boltModified = true;
+            c.boltTableName = std::move(fileName);
+            c.boltTableTitle = std::move(title);
+            break;
+    }
+    rebuildCells();
+}
+
+void KestoDocument::materialTableEdited(bool concrete) {
+    (concrete ? data_.conditions.concreteModified : data_.conditions.steelGradeModified) = true;
+}
+
 bool KestoDocument::calculateThisPage() {
     CKesto* page = currentPage();
     if (page == nullptr) {
@@ -262,12 +305,10 @@ void KestoDocument::rebuildMessageLines() {
 }
 
 bool KestoDocument::setUnitSystem(int unit) {
-    if (data_.unitSystem == unit) {
+    if (!switchUnitSystem(data_.conditions, programFolder_, data_.unitSystem, unit,
+                          tableProblems_)) {
         return false;
     }
-    saveMaterialTables(data_.conditions, programFolder_, data_.unitSystem);
-    data_.unitSystem = unit;
-    loadMaterialTables(data_.conditions, programFolder_, unit);
     rebuildCells();
     rebuildConditionLines();
     modified_ = true;

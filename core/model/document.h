@@ -23,6 +23,9 @@ class KestoDocument {
     // damaged), the material tables of the unit, the profile values. Both the folder and the
     // profile stay in use for the document's life. A new document follows with onNewDocument.
     KestoDocument(std::string programFolder, Profile& profile);
+    // The cells point into the document's own pages, so a document is never copied.
+    KestoDocument(const KestoDocument&) = delete;
+    KestoDocument& operator=(const KestoDocument&) = delete;
 
     // New: empty building texts dated `now`, the section tables named in the profile, one new
     // page; the conditions, stress cases, combinations and unit of the previous document stay.
@@ -68,6 +71,10 @@ class KestoDocument {
     // The jump dialog's "↑"/"↓": exchanges pages i and j; page j becomes current.
     bool swapPages(int i, int j);
 
+    // The message window's "ｼﾞｬﾝﾌﾟ": the page whose mark is the first token of `line` between
+    // "[" and "]" (the whole line when it has no brackets); -1 when no page has that mark.
+    int pageOfMessageLine(const std::string& line) const;
+
     // --- Calculation -------------------------------------------------------------------------
     // Calculate this page / all pages: the message list and, with the detail file on, the detail
     // lines (document path and the conditions block first) written to "temp.csv". Returns true
@@ -87,6 +94,14 @@ class KestoDocument {
     // The unit conversion: every page's basic stresses and route-3 forces multiplied by
     // `factor`, concrete names shortened to their first four characters when asked.
     void convertStresses(double factor, bool shortenConcreteNames);
+
+    // --- Table editors (their changes go to the table files, not to the document) ---------
+    enum class SectionTable { hShapes, tubes, bolts };
+    // A section or bolt table editor closed with OK: its file name and title are taken over and
+    // the table is written back at program end.
+    void sectionTableEdited(SectionTable table, std::string fileName, std::string title);
+    // The concrete or steel-grade editor closed with OK.
+    void materialTableEdited(bool concrete);
 
     // --- Conditions --------------------------------------------------------------------------
     CKestoCnt& conditions() { return data_.conditions; }
@@ -117,6 +132,10 @@ class KestoDocument {
     const std::string& path() const { return path_; }
     const DocumentData& data() const { return data_; }
 
+    // Table files that exist but could not be read or written at the last program start, new
+    // document or unit switch (shown to the user as warnings).
+    const TableProblems& tableProblems() const { return tableProblems_; }
+
     bool isModified() const { return modified_; }
     void setModified(bool modified = true) { modified_ = modified; }
 
@@ -137,6 +156,7 @@ class KestoDocument {
     ResultGrid grid_;
     PrintSettings printSettings_;
     bool modified_ = false;
+    TableProblems tableProblems_;
 };
 
 // The first four characters of a concrete name ("Fc210" -> "Fc21"), counted as the code page

@@ -148,6 +148,22 @@ DeviceRect cellRect(int x, int y, const DeviceMetrics& m, int column, int row, i
     return r;
 }
 
+ScreenLayout screenLayout(const BlockExtent& cells, int charWidth, int lineHeight,
+                          int conditionsWidth, int conditionsLineCount, int conditionsLineHeight) {
+    ScreenLayout s;
+    if (cells.columns == 0 && cells.rows == 0) {
+        return s;
+    }
+    const int cellsRight = charWidth * cells.columns;
+    const int cellsBottom = lineHeight * cells.rows;
+    s.conditionsLeft = cellsRight + charWidth;
+    const int right = std::max(cellsRight, s.conditionsLeft + conditionsWidth);
+    const int bottom = std::max(cellsBottom, conditionsLineCount * conditionsLineHeight);
+    s.scrollWidth = right + 2 * charWidth;
+    s.scrollHeight = bottom + 2 * lineHeight;
+    return s;
+}
+
 TextPosition pageNumberPosition(const PrintSettings& s, const DeviceMetrics& m,
                                 std::size_t textBytes) {
     const int offsetX = mmToDevice(m.dpiX, s.pageNumberOffsetX);

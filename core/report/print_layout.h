@@ -126,6 +126,18 @@ struct DeviceRect {
 DeviceRect cellRect(int x, int y, const DeviceMetrics& m, int column, int row, int width,
                     int height);
 
+// The main view: the cells from the origin, the conditions lines to the right of the widest
+// cell plus one character, one per line of the conditions font; the scrollable size is the
+// widest and lowest extent of both plus two characters and two lines, or 100 x 100 without
+// cells.
+struct ScreenLayout {
+    int conditionsLeft = 0;
+    int scrollWidth = 100;
+    int scrollHeight = 100;
+};
+ScreenLayout screenLayout(const BlockExtent& cells, int charWidth, int lineHeight,
+                          int conditionsWidth, int conditionsLineCount, int conditionsLineHeight);
+
 // Where the page number text goes on a sheet with metrics `m` (its current w and h).
 struct TextPosition {
     int x = 0;

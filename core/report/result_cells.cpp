@@ -4,17 +4,21 @@
 #include <cmath>
 
 #include "model/text_format.h"
+#include "model/units.h"
 
 namespace kesto {
 namespace {
 
-constexpr double kGravity = 9.80665;
+constexpr double kGravity = kGravityAcceleration;
 
 // Grid geometry in character widths: the label column, then the X and Y groups of three value
 // columns each.
 constexpr int kLabelWidth = 20;
 constexpr int kValueWidth = 8;
 constexpr int kGroupWidth = 3 * kValueWidth;
+// The header: the figure, then a column of names and one of grades.
+constexpr int kFigureWidth = 20;
+constexpr int kNameWidth = 20;
 
 // Unit factors of the print conversion; 0 marks a quantity that is not converted.
 constexpr double kNoConversion = 0.0;
@@ -140,28 +144,29 @@ void headerRows(GridBuilder& b, const CKestoCnt& cnt, CKesto& p, ResultGrid& gri
     b.setAlign(kAlignShape);
     b.setHeight(figureRows);
     b.label(0, kLabelWidth, " 形状");
-    b.text(xg, kGroupWidth, std::string(), kCellFigure);
+    b.text(xg, kFigureWidth, std::string(), kCellFigure);
     b.setHeight(1);
 
-    // Beside the figure: a name (16 wide) and its grade (8 wide) per row.
-    constexpr int kNameWidth = 16;
+    // Beside the figure: a name (20 wide) and its grade (8 wide) per row.
+    const int names = xg + kFigureWidth;
     b.setAlign(kAlignName);
     const auto nameRow = [&](auto name, std::string* grade, std::uint8_t gradeKind) {
         name();
-        b.string(yg + kNameWidth, kValueWidth, grade, gradeKind);
+        b.string(names + kNameWidth, kValueWidth, grade, gradeKind);
         b.nextRow();
     };
-    nameRow([&] { b.string(yg, kNameWidth, &p.columnSection, kCellDisplay); }, &p.columnSteelGrade,
+    nameRow([&] { b.string(names, kNameWidth, &p.columnSection, kCellDisplay); },
+            &p.columnSteelGrade, kCellSteelGrade);
+    nameRow([&] { b.text(names, kNameWidth, grid.captions.plate); }, &p.basePlateSteelGrade,
             kCellSteelGrade);
-    nameRow([&] { b.text(yg, kNameWidth, grid.captions.plate); }, &p.basePlateSteelGrade,
+    nameRow([&] { b.text(names, kNameWidth, grid.captions.rib); }, &p.ribSteelGrade,
             kCellSteelGrade);
-    nameRow([&] { b.text(yg, kNameWidth, grid.captions.rib); }, &p.ribSteelGrade, kCellSteelGrade);
-    nameRow([&] { b.text(yg, kNameWidth, grid.captions.bolt); }, &p.boltSteelGrade,
+    nameRow([&] { b.text(names, kNameWidth, grid.captions.bolt); }, &p.boltSteelGrade,
             kCellSteelGrade);
-    nameRow([&] { b.text(yg, kNameWidth, pedestalRow ? grid.captions.pedestal : "ｺﾝｸﾘｰﾄ材質"); },
+    nameRow([&] { b.text(names, kNameWidth, pedestalRow ? grid.captions.pedestal : "ｺﾝｸﾘｰﾄ材質"); },
             &p.concreteGrade, kCellConcreteGrade);
     if (anchorageRow) {
-        b.text(yg, kGroupWidth, grid.captions.anchorage);
+        b.text(names, kNameWidth + kValueWidth, grid.captions.anchorage);
         b.nextRow();
     }
 
@@ -483,6 +488,14 @@ std::string cellText(const DisplayCell& c) {
             }
             return "-";
     }
+}
+
+CellColour cellTextColour(const DisplayCell& c) {
+    if (c.cellKind == kCellJudgement) {
+        const std::uint8_t* j = targetAs<std::uint8_t>(c);
+        return j != nullptr && *j != 0 && *j != 1 ? CellColour::red : CellColour::black;
+    }
+    return c.cellKind == kCellDisplay || c.cellKind == 12 ? CellColour::black : CellColour::blue;
 }
 
 bool storeCellValue(const DisplayCell& c, const CellInput& value) {

@@ -66,6 +66,11 @@ struct DisplayCell {
 // "NG"; a number through its format, except that a zero that is not editable stays "-".
 std::string cellText(const DisplayCell& cell);
 
+// Text colour of a cell on screen: a judgement other than "-" and "OK" red, fixed texts black,
+// everything the user can change (and the values beside them) blue.
+enum class CellColour { black, blue, red };
+CellColour cellTextColour(const DisplayCell& cell);
+
 // Stores an edited value into the field the cell is bound to. A number goes to a double, an
 // integer or a byte field (the low byte); a text to a text field. Returns false, storing
 // nothing, when the cell is not editable, is bound to a copy, or the value does not fit the
