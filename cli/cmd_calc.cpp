@@ -1,4 +1,5 @@
 // calc: opens a document as the program does, calculates every page and prints the results.
+#include <filesystem>
 #include <iostream>
 #include <nlohmann/json.hpp>
 
@@ -111,7 +112,7 @@ int runCalc(const std::vector<std::string>& args) {
     std::vector<std::string> messageLines;
     if (parsed.has("--detail")) {
         cnt.writeDetailFile = 1;
-        std::vector<std::string> header = {path};
+        std::vector<std::string> header = {std::filesystem::absolute(path).string()};
         const auto block = conditionsBlock(cnt, doc.unitSystem);
         header.insert(header.end(), block.begin(), block.end());
         calculateAllPages(cnt, doc.unitSystem, header, messageLines);

@@ -6,6 +6,7 @@
 #include "model/new_document.h"
 #include "platform/files.h"
 #include "report/print_settings_store.h"
+#include "report/text_report.h"
 #include "report_test_support.h"
 #include "tables/material_tables.h"
 #include "tables/table_store.h"
@@ -230,6 +231,50 @@ TEST(Document, SectionEditorUnderANewFileName) {
     doc->materialTableEdited(false);
     EXPECT_TRUE(doc->conditions().steelGradeModified);
     EXPECT_FALSE(doc->isModified());
+}
+
+TEST(Document, PrintingLeavesTheScreenConditionsAlone) {
+    Program p;
+    p.dir.writeCp932("計算方針1SI.txt", "SIの方針\n");
+    p.dir.writeCp932("計算方針1.txt", "重力の方針\n");
+    auto doc = p.start();
+    PrintSettings s = doc->printSettings();
+    s.outputUnitSystem = 0;
+    doc->setPrintSettings(s);
+    const Lines screen = doc->conditionLines();
+    EXPECT_EQ(screen[0], "SIの方針 ");
+    const std::string report = renderTextReport(*doc);
+    EXPECT_TRUE(report.starts_with("重力の方針"));
+    EXPECT_EQ(doc->conditionLines(), screen);
+    EXPECT_EQ(doc->currentPageIndex(), 0);
+}
+
+TEST(TextReport, BlocksSideBySideAndNumbers) {
+    Program p;
+    auto doc = p.start();
+    doc->currentPage()->mark = "A";
+    doc->insertPage();
+    doc->currentPage()->mark = "B";
+    doc->insertPage();
+    doc->currentPage()->mark = "C";
+    PrintSettings s = doc->printSettings();
+    s.printPolicy = 0;
+    s.printMessages = 0;
+    s.blocksAcross = 2;
+    s.firstPageNumber = 5;
+    doc->setPrintSettings(s);
+    const std::string report = renderTextReport(*doc);
+    // Two sheets: A and B side by side (B without labels, from column 68), then C.
+    EXPECT_TRUE(
+        report.starts_with(" 符号" + std::string(15, ' ') + "A" + std::string(47, ' ') + "B\n"));
+    const auto firstSheetEnd = report.find("\f\n");
+    ASSERT_NE(firstSheetEnd, std::string::npos);
+    EXPECT_EQ(report.find(" 符号               C"), firstSheetEnd + 2);
+    // The number sits one line below the blocks, centred on the 116 columns of the sheet.
+    const std::string numberLine = std::string((116 - 3) / 2, ' ') + "-5-\n\f\n";
+    EXPECT_EQ(report.substr(firstSheetEnd + 2 - numberLine.size(), numberLine.size()), numberLine);
+    EXPECT_NE(report.find("-6-"), std::string::npos);
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\f'), 2);
 }
 
 TEST(Document, MessageLineJump) {

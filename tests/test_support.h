@@ -6,6 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "model/codepage.h"
+#include "platform/files.h"
+
 namespace kesto::test {
 
 // "0A 4B 65" -> the three bytes.
@@ -52,6 +55,11 @@ class TempFolder {
     // The folder with a trailing separator, as program folders are passed.
     std::string folder() const { return path_.string() + "/"; }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+    // Writes UTF-8 text as code page 932.
+    void writeCp932(const std::string& name, std::string_view utf8) const {
+        writeFileAtomic(file(name), *encodeCp932(utf8));
+    }
 
   private:
     std::filesystem::path path_;

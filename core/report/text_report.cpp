@@ -119,6 +119,7 @@ std::string renderTextReport(KestoDocument& doc) {
     for (int n = 1; n <= counts.total(); ++n) {
         const SheetContent sheet = describeSheet(s, counts, n, doc.pageCount());
         CharCanvas canvas;
+        int sheetWidth = 80;
         if (sheet.kind == SheetContent::kPolicy) {
             drawLines(canvas, printLines, sheet.firstLine, s.linesPerSheet);
         } else if (sheet.kind == SheetContent::kMessages) {
@@ -133,6 +134,7 @@ std::string renderTextReport(KestoDocument& doc) {
             }
             const auto placed = placeBlocks(grid, metrics, sheet.blocks, extents);
             for (std::size_t b = 0; b < placed.size(); ++b) {
+                sheetWidth = std::max(sheetWidth, placed[b].right);
                 for (const auto& cell : grids[b].cells) {
                     drawCell(canvas, placed[b].x, placed[b].y, cell);
                 }
@@ -141,7 +143,7 @@ std::string renderTextReport(KestoDocument& doc) {
         const std::string number = pageNumberText(s, sheet.number);
         if (!number.empty()) {
             const int bodyRows = canvas.rows();
-            metrics.printableWidth = std::max(canvas.width(), 80);
+            metrics.printableWidth = std::max(canvas.width(), sheetWidth);
             metrics.printableHeight = bodyRows + 2;
             const TextPosition p = pageNumberPosition(grid, metrics, cp932Length(number));
             if (s.pageNumberAtBottom != 0) {
