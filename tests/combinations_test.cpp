@@ -49,10 +49,26 @@ TEST_F(Combinations, SignsFollowTheLastOperatorBeforeATerm) {
         double n;
     };
     // G: N 100, K: N 20.
-    const Row rows[] = {{"-G+K", -80},     {"G--K", 80},   {"G-+K", 120},  {"G - K", 80},
-                        {" G\t+ K ", 120}, {"1.5*G", 150}, {"G*1.5", 150}, {"1.5*G*2", 300},
-                        {".5*G", 50},      {"G*K", 20},    {"2*K*3", 120}, {"G**2", 0},
-                        {"G*", 100},       {"0.5G", 0}};
+    const Row rows[] = {{"-G+K", -80},
+                        {"G--K", 80},
+                        {"G-+K", 120},
+                        {"G - K", 80},
+                        {" G\t+ K ", 120},
+                        {"1.5*G", 150},
+                        {"G*1.5", 150},
+                        {"1.5*G*2", 300},
+                        {".5*G", 50},
+                        {"G*K", 20},
+                        {"2*K*3", 120},
+                        {"G**2", 0},
+                        {"G*", 100},
+                        {"0.5G", 0},
+                        {"1.5.5*G", 150},
+                        {"5.*G", 500},
+                        // A '*' that starts a term joins the factor; the next '*' closes that
+                        // factor "*", which reads as the number 0.
+                        {"**G", 0},
+                        {"G+**K", 100}};
     for (const auto& row : rows) {
         EXPECT_DOUBLE_EQ(eval(row.expression).n, row.n) << row.expression;
     }
@@ -61,7 +77,8 @@ TEST_F(Combinations, SignsFollowTheLastOperatorBeforeATerm) {
 TEST_F(Combinations, TermsWithoutAKnownSymbolFail) {
     bool ok = true;
     // "g" does not match "G"; "2" has no symbol; "2G" is a symbol named "2G".
-    for (const char* bad : {"g", "2", "2G", "G+X", "1E3"}) {
+    // "*G" is one factor holding a letter: the symbol "*G".
+    for (const char* bad : {"g", "2", "2G", "G+X", "1E3", "*G", "G+*"}) {
         eval(bad, 0, &ok);
         EXPECT_FALSE(ok) << bad;
     }
