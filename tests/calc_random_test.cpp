@@ -27,6 +27,11 @@ TEST(CalcRandomPages, ResultsAndDetailLinesStayFinite) {
         cnt.ribInBoltCantilever = static_cast<std::uint8_t>(run / 4 % 2);
         cnt.boltAeMode = static_cast<std::uint8_t>(run / 8 % 3);
         cnt.boltFsMode = static_cast<std::uint8_t>(run / 24 % 2);
+        cnt.routeX = static_cast<std::uint8_t>(run / 48 % 3);
+        cnt.routeY = static_cast<std::uint8_t>(run / 7 % 3);
+        cnt.boltElongation = static_cast<std::uint8_t>(run / 11 % 2);
+        cnt.route3NgCheck = static_cast<std::uint8_t>(run / 13 % 2);
+        cnt.ultimateCombos.append(CStringTable{"G+K"});
         cnt.steelGradeTable.append(CSteelRaw{"ZERO", 3, 0, 0});
         cnt.longTermCombos.append(CStringTable{"G"});
         cnt.shortTermCombos.append(CStringTable{"G+K"});
@@ -59,12 +64,29 @@ TEST(CalcRandomPages, ResultsAndDetailLinesStayFinite) {
                 s.q = pick({0, uniform(-300, 300)});
             }
         }
+        for (int dir = 0; dir < 2; ++dir) {
+            for (int sense = 0; sense < 2; ++sense) {
+                page.ultimateN[dir][sense] = pick({0, uniform(-500, 500)});
+                page.ultimateQ[dir][sense] = pick({0, uniform(-300, 300)});
+                page.ultimateM[dir][sense] = pick({0, uniform(-300, 300)});
+            }
+        }
+        page.pedestalB = pick({0, 750, uniform(0, 2000)});
+        page.pedestalD = pick({0, 750, uniform(0, 2000)});
+        page.anchorBlockB = pick({0, 650, uniform(0, 1000)});
+        page.anchorBlockD = pick({0, 140, uniform(0, 500)});
+        page.boltLength = pick({0, 600, uniform(0, 1500)});
         calculatePage(cnt, page, run % 5 == 0 ? 1 : 0);
         for (const auto& field : kAllowableResults) {
             for (const auto& dir : page.*field.member) {
                 for (double v : dir) {
                     ASSERT_TRUE(std::isfinite(v)) << field.name << " run " << run;
                 }
+            }
+        }
+        for (const auto& slot : page.ultimateResults) {
+            for (double v : slot) {
+                ASSERT_TRUE(std::isfinite(v)) << "ultimate run " << run;
             }
         }
         for (const std::string& line : cnt.detailLines) {
