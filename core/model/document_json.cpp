@@ -1,82 +1,9 @@
 #include "model/document_json.h"
 
-#include <cmath>
-#include <set>
-
-#include "model/codepage.h"
-
 namespace kesto {
 namespace {
 
 using ojson = nlohmann::ordered_json;
-
-[[noreturn]] void refuse(const std::string& path, const std::string& problem) {
-    throw JsonInputError(path + ": " + problem);
-}
-
-// A visitor over the input fields shared by export (Out) and import (In), so both list the
-// same fields under the same names.
-struct Out {
-    ojson j = ojson::object();
-    template <class T>
-    void field(const char* name, const T& v) {
-        j[name] = v;
-    }
-    void word(const char* name, const int& v) { j[name] = v; }
-    void pair(const char* name, const DirPair& v) {
-        j[name] =
-            ojson::array({ojson::array({v[0][0], v[0][1]}), ojson::array({v[1][0], v[1][1]})});
-    }
-};
-
-struct In {
-    const nlohmann::json& j;
-    std::string path;
-    std::set<std::string> seen;
-
-    const nlohmann::json* get(const char* name) {
-        seen.insert(name);
-        const auto it = j.find(name);
-        return it == j.end() ? nullptr : &*it;
-    }
-    template <class T>
-    void field(const char* name, T& v) {
-        if (const auto* value = get(name)) {
-            jsonRead(*value, path + "." + name, v);
-        }
-    }
-    void word(const char* name, int& v) {
-        if (const auto* value = get(name)) {
-            jsonRead(*value, path + "." + name, v, 0, 65535);
-        }
-    }
-    void pair(const char* name, DirPair& v) {
-        if (const auto* value = get(name)) {
-            const std::string p = path + "." + name;
-            if (!value->is_array() || value->size() != 2) {
-                refuse(p, "expected [[X L->R, X R->L], [Y L->R, Y R->L]]");
-            }
-            for (std::size_t d = 0; d < 2; ++d) {
-                const auto& row = (*value)[d];
-                if (!row.is_array() || row.size() != 2) {
-                    refuse(p + "[" + std::to_string(d) + "]", "expected an array of two numbers");
-                }
-                for (std::size_t s = 0; s < 2; ++s) {
-                    jsonRead(row[s], p + "[" + std::to_string(d) + "][" + std::to_string(s) + "]",
-                             v[d][s]);
-                }
-            }
-        }
-    }
-    void finish() {
-        for (const auto& [key, value] : j.items()) {
-            (void)value;
-            if (!seen.count(key)) {
-                refuse(path + "." + key, "unknown field");
-            }
-        }
-    }
-};
 
 template <class V, class P>
 void pageFields(V& v, P& k) {
@@ -152,7 +79,7 @@ void conditionFields(V& v, C& c) {
 
 const nlohmann::json& arrayAt(const nlohmann::json& j, const std::string& path) {
     if (!j.is_array()) {
-        refuse(path, "expected an array");
+        jsonRefuse(path, "expected an array");
     }
     return j;
 }
@@ -189,7 +116,7 @@ void stressesFromJson(const nlohmann::json& j, const std::string& path, OwnedLis
         const std::string p = path + "[" + std::to_string(i++) + "]";
         jsonCheckObject(e, p, {"name", "n", "m", "q"});
         CStress& s = list.append();
-        In in{e, p, {}};
+        JsonIn in{e, p};
         in.field("name", s.name);
         in.field("n", s.n);
         in.field("m", s.m);
@@ -199,56 +126,8 @@ void stressesFromJson(const nlohmann::json& j, const std::string& path, OwnedLis
 
 }  // namespace
 
-void jsonRead(const nlohmann::json& j, const std::string& path, std::string& v) {
-    if (!j.is_string()) {
-        refuse(path, "expected a string");
-    }
-    v = j.get<std::string>();
-    if (!encodeCp932(v)) {
-        refuse(path, "the text has a character that code page 932 cannot hold");
-    }
-}
-
-void jsonRead(const nlohmann::json& j, const std::string& path, double& v) {
-    if (!j.is_number()) {
-        refuse(path, "expected a number");
-    }
-    v = j.get<double>();
-}
-
-void jsonRead(const nlohmann::json& j, const std::string& path, int& v, int lo, int hi) {
-    if (!j.is_number_integer() || j.get<long long>() < lo || j.get<long long>() > hi) {
-        refuse(path,
-               "expected a whole number from " + std::to_string(lo) + " to " + std::to_string(hi));
-    }
-    v = j.get<int>();
-}
-
-void jsonRead(const nlohmann::json& j, const std::string& path, std::uint8_t& v) {
-    int i = 0;
-    jsonRead(j, path, i, 0, 255);
-    v = static_cast<std::uint8_t>(i);
-}
-
-void jsonCheckObject(const nlohmann::json& j, const std::string& path,
-                     std::initializer_list<const char*> known) {
-    if (!j.is_object()) {
-        refuse(path, "expected an object");
-    }
-    for (const auto& [key, value] : j.items()) {
-        (void)value;
-        bool found = false;
-        for (const char* k : known) {
-            found = found || key == k;
-        }
-        if (!found) {
-            refuse(path + "." + key, "unknown field");
-        }
-    }
-}
-
 ojson pageToJson(const CKesto& page) {
-    Out out;
+    JsonOut out;
     pageFields(out, page);
     out.j["basicStresses"] = ojson::array(
         {stressesToJson(page.basicStresses[0]), stressesToJson(page.basicStresses[1])});
@@ -257,7 +136,7 @@ ojson pageToJson(const CKesto& page) {
 
 ojson documentToJson(const DocumentData& doc) {
     const CKestoCnt& c = doc.conditions;
-    Out cond;
+    JsonOut cond;
     conditionFields(cond, c);
     ojson names = ojson::array();
     for (const auto& s : c.stressNames) {
@@ -289,14 +168,14 @@ ojson documentToJson(const DocumentData& doc) {
 DocumentData documentFromJson(const nlohmann::json& j) {
     DocumentData doc;
     if (!j.is_object()) {
-        refuse("document", "expected an object");
+        jsonRefuse("document", "expected an object");
     }
-    In top{j, "document", {}};
+    JsonIn top{j, "document"};
     if (const auto* v = top.get("formatSignature")) {
         std::string signature;
         jsonRead(*v, "formatSignature", signature);
         if (signature.rfind("Kesto ", 0) != 0) {
-            refuse("formatSignature", "expected a Kesto signature such as \"Kesto 1.04\"");
+            jsonRefuse("formatSignature", "expected a Kesto signature such as \"Kesto 1.04\"");
         }
     }
     top.field("buildingName", doc.buildingName);
@@ -308,9 +187,9 @@ DocumentData documentFromJson(const nlohmann::json& j) {
     CKestoCnt& c = doc.conditions;
     if (const auto* cj = top.get("conditions")) {
         if (!cj->is_object()) {
-            refuse("conditions", "expected an object");
+            jsonRefuse("conditions", "expected an object");
         }
-        In in{*cj, "conditions", {}};
+        JsonIn in{*cj, "conditions"};
         conditionFields(in, c);
         if (const auto* names = in.get("stressNames")) {
             c.stressNames.clear();
@@ -319,7 +198,7 @@ DocumentData documentFromJson(const nlohmann::json& j) {
                 const std::string p = "conditions.stressNames[" + std::to_string(i++) + "]";
                 jsonCheckObject(e, p, {"label", "factorM", "factorQ", "factorN"});
                 CStressName& s = c.stressNames.append();
-                In sn{e, p, {}};
+                JsonIn sn{e, p};
                 sn.field("label", s.label);
                 sn.field("factorM", s.factorM);
                 sn.field("factorQ", s.factorQ);
@@ -342,14 +221,14 @@ DocumentData documentFromJson(const nlohmann::json& j) {
         for (const auto& e : arrayAt(*pj, "pages")) {
             const std::string p = "pages[" + std::to_string(i++) + "]";
             if (!e.is_object()) {
-                refuse(p, "expected an object");
+                jsonRefuse(p, "expected an object");
             }
             CKesto& page = c.pages.append();
-            In in{e, p, {}};
+            JsonIn in{e, p};
             pageFields(in, page);
             if (const auto* b = in.get("basicStresses")) {
                 if (!b->is_array() || b->size() != 2) {
-                    refuse(p + ".basicStresses", "expected [X list, Y list]");
+                    jsonRefuse(p + ".basicStresses", "expected [X list, Y list]");
                 }
                 stressesFromJson((*b)[0], p + ".basicStresses[0]", page.basicStresses[0]);
                 stressesFromJson((*b)[1], p + ".basicStresses[1]", page.basicStresses[1]);

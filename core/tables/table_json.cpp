@@ -1,91 +1,18 @@
 #include "tables/table_json.h"
 
-#include <set>
-
 #include "model/archive.h"
-#include "model/document_json.h"
+#include "model/json_fields.h"
 
 namespace kesto {
 namespace {
 
 using ojson = nlohmann::ordered_json;
 
-[[noreturn]] void refuse(const std::string& path, const std::string& problem) {
-    throw JsonInputError(path + ": " + problem);
-}
-
-// Export and import visit the same row fields under the same names.
-struct Out {
-    ojson j = ojson::object();
-    template <class T>
-    void field(const char* name, const T& v) {
-        j[name] = v;
-    }
-    void small(const char* name, const std::uint8_t& v) { j[name] = static_cast<int>(v); }
-    void word(const char* name, const int& v) { j[name] = v; }
-    void pair(const char* name, const std::array<double, 2>& v) {
-        j[name] = ojson::array({v[0], v[1]});
-    }
-    void flags(const char* name, const std::array<std::uint8_t, 7>& v) {
-        ojson a = ojson::array();
-        for (const auto f : v) {
-            a.push_back(static_cast<int>(f));
-        }
-        j[name] = a;
-    }
-};
-
-struct In {
-    const nlohmann::json& j;
-    std::string path;
-    std::set<std::string> seen;
-
-    const nlohmann::json* get(const char* name) {
-        seen.insert(name);
-        const auto it = j.find(name);
-        return it == j.end() ? nullptr : &*it;
-    }
-    template <class T>
-    void field(const char* name, T& v) {
-        if (const auto* value = get(name)) {
-            jsonRead(*value, path + "." + name, v);
-        }
-    }
-    void small(const char* name, std::uint8_t& v) { field(name, v); }
-    void word(const char* name, int& v) {
-        if (const auto* value = get(name)) {
-            jsonRead(*value, path + "." + name, v, 0, 65535);
-        }
-    }
-    template <std::size_t N, class T>
-    void array(const char* name, std::array<T, N>& v) {
-        if (const auto* value = get(name)) {
-            const std::string p = path + "." + name;
-            if (!value->is_array() || value->size() != N) {
-                refuse(p, "expected an array of " + std::to_string(N) + " values");
-            }
-            for (std::size_t i = 0; i < N; ++i) {
-                jsonRead((*value)[i], p + "[" + std::to_string(i) + "]", v[i]);
-            }
-        }
-    }
-    void pair(const char* name, std::array<double, 2>& v) { array(name, v); }
-    void flags(const char* name, std::array<std::uint8_t, 7>& v) { array(name, v); }
-    void finish() {
-        for (const auto& [key, value] : j.items()) {
-            (void)value;
-            if (!seen.count(key)) {
-                refuse(path + "." + key, "unknown field");
-            }
-        }
-    }
-};
-
 template <class V, class R>
 void rowFields(V& v, R& r) requires std::is_same_v<std::remove_const_t<R>, CSteel> {
     v.field("name", r.name);
     v.small("shapeType", r.shapeType);
-    v.flags("shapeFlags", r.shapeFlags);
+    v.array("shapeFlags", r.shapeFlags);
     v.field("depth", r.depth);
     v.field("width", r.width);
     v.field("webThickness", r.webThickness);
@@ -129,19 +56,19 @@ void rowFields(V& v, R& r) requires std::is_same_v<std::remove_const_t<R>, CConc
     v.word("concreteKind", r.concreteKind);
     v.word("directInput", r.directInput);
     v.field("fc", r.fc);
-    v.pair("compression", r.compression);
-    v.pair("shear", r.shear);
-    v.pair("bondDeformedTop", r.bondDeformedTop);
-    v.pair("bondDeformedOther", r.bondDeformedOther);
-    v.pair("bondRoundTop", r.bondRoundTop);
-    v.pair("bondRoundOther", r.bondRoundOther);
+    v.array("compression", r.compression);
+    v.array("shear", r.shear);
+    v.array("bondDeformedTop", r.bondDeformedTop);
+    v.array("bondDeformedOther", r.bondDeformedOther);
+    v.array("bondRoundTop", r.bondRoundTop);
+    v.array("bondRoundOther", r.bondRoundOther);
 }
 
 template <class T>
 ojson rowsToJson(const OwnedList<T>& rows) {
     ojson a = ojson::array();
     for (const T& r : rows) {
-        Out out;
+        JsonOut out;
         rowFields(out, r);
         a.push_back(std::move(out.j));
     }
@@ -156,13 +83,13 @@ OwnedList<T> rowsFromJson(const nlohmann::json& j) {
         return rows;
     }
     if (!it->is_array()) {
-        refuse("rows", "expected an array");
+        jsonRefuse("rows", "expected an array");
     }
     std::size_t i = 0;
     for (const auto& e : *it) {
-        In in{e, "rows[" + std::to_string(i++) + "]", {}};
+        JsonIn in{e, "rows[" + std::to_string(i++) + "]"};
         if (!e.is_object()) {
-            refuse(in.path, "expected an object");
+            jsonRefuse(in.path, "expected an object");
         }
         rowFields(in, rows.append());
         in.finish();
@@ -234,7 +161,7 @@ ojson tableFileToJson(std::string_view bytes, const std::string& source, StoredF
 }
 
 ojson sectionRowToJson(const CSteel& row) {
-    Out out;
+    JsonOut out;
     rowFields(out, row);
     return out.j;
 }
@@ -250,7 +177,7 @@ std::string tableFileFromJson(const nlohmann::json& j) {
     const std::string comment = textMember(j, "comment");
     const auto requireWord = [&](const char* word) {
         if (!signature.empty() && splitSignature(signature).first != word) {
-            refuse("signature", std::string("expected the class word ") + word);
+            jsonRefuse("signature", std::string("expected the class word ") + word);
         }
     };
     if (kind == tableKindName(StoredFileKind::sectionTable)) {
@@ -263,7 +190,7 @@ std::string tableFileFromJson(const nlohmann::json& j) {
     }
     const auto noComment = [&] {
         if (!comment.empty()) {
-            refuse("comment", "this kind of table has no comment");
+            jsonRefuse("comment", "this kind of table has no comment");
         }
     };
     if (kind == tableKindName(StoredFileKind::steelGradeTable)) {
@@ -274,7 +201,7 @@ std::string tableFileFromJson(const nlohmann::json& j) {
         noComment();
         return serializeConcreteTable(rowsFromJson<CConcreteRaw>(j));
     }
-    refuse("kind", "expected sectionTable, boltTable, steelGradeTable or concreteTable");
+    jsonRefuse("kind", "expected sectionTable, boltTable, steelGradeTable or concreteTable");
 }
 
 }  // namespace kesto
