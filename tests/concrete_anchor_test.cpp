@@ -61,6 +61,29 @@ TEST(StressesUnderPlateBoundary, EccentricityOfExactlyDOverSixIsWholeCompression
     EXPECT_NEAR(s.sigmaC, 51.282051282051285, 1e-9);
 }
 
+TEST(StressesUnderPlateBoundary, EccentricityOnTheOtherBoundariesStaysInTheLowerCase) {
+    CKestoCnt cnt = makeCalcConditions();
+    PageContext ctx = resolvedContext(cnt, cnt.pages[0]);
+    PlateStresses s;
+    // e = 500000 / -20000 = -25 = -D/2 + dt: the bolts take the tension without a neutral
+    // axis; sum T = -20000 x (-25 - 32.5 + 7.5) / (65 - 15) / 1000 = 20 t.
+    EXPECT_EQ(stressesUnderPlate(ctx, kB, kD, kDt, kAt, -20, 5, s), 0);
+    EXPECT_EQ(cnt.detailLines, std::vector<std::string>{"-D / 2 + dt <= e && e < 0"});
+    EXPECT_NEAR(s.tensionSum, 20.0, 1e-12);
+    EXPECT_EQ(s.sigmaC, 0.0);
+    EXPECT_EQ(s.xn, 0.0);
+
+    // D = 60, dt = 6: e = 1200000 / 100000 = 12 = D/6 + dt/3 exactly, still without bolt
+    // tension; sigma = 2 x 100000 / (3 x 65 x (30 - 12)) = 56.980057 kg/cm2.
+    cnt.detailLines.clear();
+    s = PlateStresses{};
+    EXPECT_EQ(stressesUnderPlate(ctx, kB, 60, 6, kAt, 100, 12, s), 0);
+    EXPECT_EQ(cnt.detailLines, std::vector<std::string>{"D / 6 < e <= D / 6 + dt / 3"});
+    EXPECT_NEAR(s.sigmaC, 56.98005698005698, 1e-9);
+    EXPECT_EQ(s.tensionSum, 0.0);
+    EXPECT_EQ(s.xn, 0.0);
+}
+
 // Roots of f(x) = x^3 + 3(e - D/2)x^2 - 6 n at/B (e + D/2 - dt)(D - dt - x), found to full
 // precision beforehand; the search stops at |f| < 0.001, so xn agrees to about 1e-6 cm.
 TEST(StressesUnderPlateBoundary, EccentricCasesSolveTheCubic) {
