@@ -244,8 +244,8 @@ TEST(ShippedPolicyText, EveryFileReadsWholeAndSplitsAtTheMarker) {
 }
 
 // The texts state what the checks compute: the cantilever under a pressure triangle shorter
-// than the projection, the full pressure of a wholly compressed plate, and directly entered
-// anchorage areas taken as a pair keyed on Aa.
+// than the projection, the full pressure of a wholly compressed plate, directly entered
+// anchorage areas taken as a pair keyed on Aa, and the Fc caps of light-weight concrete.
 TEST(ShippedPolicyText, StatesTheFormulasTheChecksUse) {
     const auto has = [](const std::vector<std::string>& lines, const std::string& line) {
         return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -265,6 +265,10 @@ TEST(ShippedPolicyText, StatesTheFormulasTheChecksUse) {
                             "σ'=σc。 "));
             EXPECT_EQ(has(text, "        （Aa を直接入力した場合は Aa、Ac とも直接入力した値） "),
                       elongation == 1);
+            EXPECT_TRUE(has(text, unit == 1 ? "  （Fc の上限は第３種軽量コンクリートで 21 N/mm2、"
+                                              "第４種軽量コンクリートで 13.5 N/mm2） "
+                                            : "  （Fc の上限は第３種軽量コンクリートで 210 kg/cm2、"
+                                              "第４種軽量コンクリートで 135 kg/cm2） "));
         }
     }
 }
