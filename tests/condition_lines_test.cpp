@@ -243,6 +243,36 @@ TEST(ShippedPolicyText, EveryFileReadsWholeAndSplitsAtTheMarker) {
     }
 }
 
+// The texts state what the checks compute: the cantilever under a pressure triangle shorter
+// than the projection, the full pressure of a wholly compressed plate, directly entered
+// anchorage areas taken as a pair keyed on Aa, and the Fc caps of light-weight concrete.
+TEST(ShippedPolicyText, StatesTheFormulasTheChecksUse) {
+    const auto has = [](const std::vector<std::string>& lines, const std::string& line) {
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    };
+    for (const int unit : {0, 1}) {
+        for (const int elongation : {0, 1}) {
+            const std::string name = policyFileName(unit, elongation);
+            SCOPED_TRACE(name);
+            const auto text =
+                parsePolicyText(readFile(std::string(KESTO_PROGRAM_FOLDER) + name), true);
+            EXPECT_TRUE(has(text,
+                            "      片持ち    xn≧l のとき Mb=σc×l^2/2×(1-l/(3xn))、"
+                            "xn<l のとき Mb=σc×xn/2×(l-xn/3) "));
+            EXPECT_TRUE(has(text, "                （全面圧縮時は Mb=σc×l^2/2） "));
+            EXPECT_TRUE(has(text,
+                            "          xn≦l で σ'=σc/2。「最大」のとき、および全面圧縮時は "
+                            "σ'=σc。 "));
+            EXPECT_EQ(has(text, "        （Aa を直接入力した場合は Aa、Ac とも直接入力した値） "),
+                      elongation == 1);
+            EXPECT_TRUE(has(text, unit == 1 ? "  （Fc の上限は第３種軽量コンクリートで 21 N/mm2、"
+                                              "第４種軽量コンクリートで 13.5 N/mm2） "
+                                            : "  （Fc の上限は第３種軽量コンクリートで 210 kg/cm2、"
+                                              "第４種軽量コンクリートで 135 kg/cm2） "));
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kesto
 
