@@ -85,6 +85,17 @@ TEST(ConcreteFailure, PedestalAsDeepAsThePlateHasNoEdgeCrushing) {
     EXPECT_EQ(p.slot(kUltEdge), 7.5);
 }
 
+TEST(ConcreteFailure, EdgeStripIsTestedForZeroAsBcTimesX) {
+    UltimatePage p;
+    // Bc = 1.5e-11 cm and x = 5 cm: Bc·x = 7.5e-11 counts as zero, so Cy1 = 0 and ratio 0,
+    // although 2·Bc·x = 1.5e-10 would not.
+    p.page.pedestalB = 1.5e-10;
+    p.page.ultimateN[0][0] = 100;
+    checkConcreteFailure(p.ctx, 0, 0);
+    EXPECT_EQ(p.slot(kRatioUlt33), 0.0);
+    EXPECT_EQ(p.slot(kUltCy1), 0.0);
+}
+
 TEST(ConcreteFailure, PedestalMarginIsClampedAtZero) {
     UltimatePage p;
     p.page.pedestalD = 550;  // (55 - 65)/2 = -5 becomes 0

@@ -71,7 +71,8 @@ void checkConcreteFailure(PageContext& ctx, int dir, int sense) {
 
     ctx.detail("・コンクリートの破壊防止");
 
-    const double cy1 = stressOver(boltForce + n, 2 * bc * x);
+    // The edge strip is tested for zero as Bc·x; the stress acts on twice that area.
+    const double cy1 = isZero(bc * x) ? 0.0 : std::max((boltForce + n) / (2 * bc * x), 0.0);
     const double r1 = crushing(kRatioUlt33, kUltCy1, kUltFc1, cy1, fc);
     if (ctx.detailOn()) {
         ctx.detail(
