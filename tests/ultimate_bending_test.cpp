@@ -210,5 +210,32 @@ TEST(ColumnProperties, TubeAxisFollowsTheDirectionHShapeKeepsItsStrongAxis) {
     EXPECT_EQ(columnProperties(p.ctx, 0).zp, 0.0);
 }
 
+TEST(ColumnProperties, PageColumnKindDecidesTheSectionLossShape) {
+    UltimatePage p;
+    p.cnt.sectionFromTable = 0;
+    p.cnt.roundSectionProps = 0;
+    p.cnt.scallopSize = 0;
+    // An H-shape page on the tube row 350 x 350 x 16 (no flange, no fillet), λ = √(2.4/2.4) = 1:
+    // ew = max(35 - 48·1.6, 0) = 0, so Aw = 1.6·35 = 56, An = Aw + 0 = 56, Zp = 1.6·35²/4 = 490.
+    // Read as a tube it would give Aw = 2·1.6·35 = 112.
+    p.page.columnKind = 1;
+    const ColumnAxisProperties h = columnProperties(p.ctx, 0);
+    EXPECT_NEAR(h.aw, 56, 1e-9);
+    EXPECT_NEAR(h.an, 56, 1e-9);
+    EXPECT_NEAR(h.zp, 490, 1e-9);
+    // A tube page on an H row 300 x 300 x 10 x 15: walls t = 1.0 with eh = eb = max(30 - 48, 0)
+    // = 0: An = 30·30 - 28·28 = 116, Aw = 2·1·30 = 60, Zp = 1·30·29 + 1·28²/2 = 1262.
+    p.page.columnKind = 0;
+    p.section.shapeType = 0;
+    p.section.depth = 300;
+    p.section.width = 300;
+    p.section.webThickness = 10;
+    p.section.flangeThickness = 15;
+    const ColumnAxisProperties t = columnProperties(p.ctx, 0);
+    EXPECT_NEAR(t.an, 116, 1e-9);
+    EXPECT_NEAR(t.aw, 60, 1e-9);
+    EXPECT_NEAR(t.zp, 1262, 1e-9);
+}
+
 }  // namespace
 }  // namespace kesto

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "calc/ultimate_concrete.h"
@@ -84,6 +85,17 @@ TEST(ConcreteFailure, PedestalAsDeepAsThePlateHasNoEdgeCrushing) {
     EXPECT_EQ(p.slot(kUltEdge), 7.5);
 }
 
+TEST(ConcreteFailure, EdgeStripIsTestedForZeroAsBcTimesX) {
+    UltimatePage p;
+    // Bc = 1.5e-11 cm and x = 5 cm: Bc·x = 7.5e-11 counts as zero, so Cy1 = 0 and ratio 0,
+    // although 2·Bc·x = 1.5e-10 would not.
+    p.page.pedestalB = 1.5e-10;
+    p.page.ultimateN[0][0] = 100;
+    checkConcreteFailure(p.ctx, 0, 0);
+    EXPECT_EQ(p.slot(kRatioUlt33), 0.0);
+    EXPECT_EQ(p.slot(kUltCy1), 0.0);
+}
+
 TEST(ConcreteFailure, PedestalMarginIsClampedAtZero) {
     UltimatePage p;
     p.page.pedestalD = 550;  // (55 - 65)/2 = -5 becomes 0
@@ -112,6 +124,25 @@ TEST(ConcreteFailure, DirectlyEnteredAreasAreTakenAsAPairKeyedOnAa) {
     checkConcreteFailure(q.ctx, 0, 0);
     EXPECT_NEAR(q.page.usedAa, 888.79, 1e-9);
     EXPECT_NEAR(q.page.usedAc, 20789.733554, 1e-6);
+}
+
+TEST(ConcreteFailure, NegativeEnteredAreasAreTakenAsTheyAre) {
+    UltimatePage p;
+    p.page.inputAa = -10;
+    p.page.inputAc = -100;
+    checkConcreteFailure(p.ctx, 0, 0);
+    // Cy3 = 49843.5/-10 = -4984.35 (/1050 = -4.747), Cy4 = 49843.5/-100 = -498.435
+    // (/14.4914 = -34.395): negative ratios never replace the stored 0.
+    EXPECT_EQ(p.slot(kRatioUlt35), 0.0);
+    EXPECT_EQ(p.slot(kUltCy3), 0.0);
+    EXPECT_EQ(p.slot(kRatioUlt36), 0.0);
+    const Lines& d = p.detail();
+    EXPECT_NE(std::find(d.begin(), d.end(),
+                        "21.210000,2350.000000,-10.000000,-4984.350000,1050.000000,-4.747000"),
+              d.end());
+    EXPECT_NE(std::find(d.begin(), d.end(),
+                        "21.210000,2350.000000,-100.000000,-498.435000,14.491377,-34.395283"),
+              d.end());
 }
 
 TEST(ConcreteFailure, BearingAreaOnTheAnchorBlockIsNotNegative) {

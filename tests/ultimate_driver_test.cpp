@@ -107,6 +107,28 @@ TEST(UltimateDriver, Route12WithoutElongationStoresTheShearMagnitude) {
                      "・コンクリート／アンカーボルトの検討", "・せん断検討"}));
 }
 
+TEST(UltimateDriver, Route12WithoutElongationInSiUnits) {
+    UltimatePage p(1);
+    p.cnt.boltElongation = 0;
+    addCombination(p.page, 0, {"G+2K", 10, 30, 100});
+    checkUltimate(p.ctx, 0);
+    // e = 10·100000/(100·1000) = 10 cm <= D/6: σc = 100000/(65·65)·(1 + 60/65) = 45.516613
+    // N/cm2 against Fc = 2100 N/cm2 (ratio 0.021675), stored as 0.455166 and 21 N/mm2.
+    EXPECT_NEAR(p.slot(kRatioUlt13), 45.516613 / 2100, 1e-8);
+    EXPECT_NEAR(p.slot(kUltSigmaC), 0.45516613, 1e-8);
+    EXPECT_NEAR(p.slot(kUltFc), 21.0, 1e-12);
+    // No tension: ratio 0 and nothing stored, Pb = 3·5.6·23.5 = 394.8 kN stays unwritten.
+    EXPECT_EQ(p.slot(kRatioUlt14), 0.0);
+    EXPECT_EQ(p.slot(kUltPb), 0.0);
+    // Friction 0.4·(100 + 0) = 40 kN carries 30 kN: ratio 0.75, Qa and QD in kN.
+    EXPECT_NEAR(p.slot(kRatioUlt15), 0.75, 1e-12);
+    EXPECT_NEAR(p.slot(kUltQa), 40.0, 1e-12);
+    EXPECT_EQ(p.slot(kUltQd), 30.0);
+    EXPECT_NEAR(p.slot(kUltGoverning), 0.75, 1e-12);
+    EXPECT_EQ(p.page.ultimateJudgement[0], 1);
+    EXPECT_TRUE(p.page.ngMessages.empty());
+}
+
 TEST(UltimateDriver, Route3OrderOfChecks) {
     UltimatePage p;
     p.cnt.routeY = 2;

@@ -71,7 +71,8 @@ void checkConcreteFailure(PageContext& ctx, int dir, int sense) {
 
     ctx.detail("・コンクリートの破壊防止");
 
-    const double cy1 = stressOver(boltForce + n, 2 * bc * x);
+    // The edge strip is tested for zero as Bc·x; the stress acts on twice that area.
+    const double cy1 = isZero(bc * x) ? 0.0 : std::max((boltForce + n) / (2 * bc * x), 0.0);
     const double r1 = crushing(kRatioUlt33, kUltCy1, kUltFc1, cy1, fc);
     if (ctx.detailOn()) {
         ctx.detail(
@@ -93,7 +94,8 @@ void checkConcreteFailure(PageContext& ctx, int dir, int sense) {
     }
 
     if (ctx.cnt.useAnchorBlock != 0 && page.useAnchorBlock != 0) {
-        const double cy3 = stressOver(boltForce, areas.aa);
+        // An entered area is taken as it is: a negative one gives a negative stress and ratio.
+        const double cy3 = isZero(areas.aa) ? 0.0 : boltForce / areas.aa;
         const double r3 = crushing(kRatioUlt35, kUltCy3, kUltFc3, cy3, 5 * fc);
         if (ctx.detailOn()) {
             ctx.detail(
@@ -103,7 +105,7 @@ void checkConcreteFailure(PageContext& ctx, int dir, int sense) {
             ctx.detail(strprintf("%f,%f,%f,%f,%f,%f", at, sigmaY, areas.aa, cy3, 5 * fc, r3));
         }
 
-        const double cy4 = stressOver(boltForce, areas.ac);
+        const double cy4 = isZero(areas.ac) ? 0.0 : boltForce / areas.ac;
         const double r4 = crushing(kRatioUlt36, kUltCy4, kUltFc4, cy4, fc4);
         if (ctx.detailOn()) {
             ctx.detail(

@@ -13,8 +13,10 @@ ColumnAxisProperties columnProperties(const PageContext& ctx, int dirEff) {
     if (ctx.section == nullptr || ctx.columnGrade == nullptr) {
         return {};
     }
-    const int axis = ctx.page.columnKind == 1 ? 0 : dirEff;
-    return columnAxisProperties(*ctx.section, *ctx.columnGrade, ctx.cnt, axis, ctx.unitSystem);
+    // The page's column kind decides the shape, even when the section row names the other one.
+    const bool hShape = ctx.page.columnKind == 1;
+    return columnAxisProperties(*ctx.section, *ctx.columnGrade, ctx.cnt, hShape ? 0 : dirEff,
+                                ctx.unitSystem, !hShape);
 }
 
 double columnYieldStress(const PageContext& ctx) {
