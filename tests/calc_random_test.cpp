@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
 
 #include "calc/page_calculation.h"
 #include "calc_test_support.h"
@@ -12,14 +11,7 @@ namespace kesto {
 namespace {
 
 TEST(CalcRandomPages, ResultsAndDetailLinesStayFinite) {
-    std::mt19937 rng(20261208);
-    const auto pick = [&](std::initializer_list<double> values) {
-        std::uniform_int_distribution<std::size_t> d(0, values.size() - 1);
-        return *(values.begin() + d(rng));
-    };
-    const auto uniform = [&](double lo, double hi) {
-        return std::uniform_real_distribution<double>(lo, hi)(rng);
-    };
+    testing::RandomValues random(20261208);
     for (int run = 0; run < 3000; ++run) {
         CKestoCnt cnt = testing::makeCalcConditions();
         cnt.distinguishLongShort = static_cast<std::uint8_t>(run % 2);
@@ -41,41 +33,42 @@ TEST(CalcRandomPages, ResultsAndDetailLinesStayFinite) {
             testing::useHShape(page);
         }
         page.rotated = static_cast<std::uint8_t>(run / 3 % 2);
-        page.plateB = pick({0, 400, 650, uniform(1, 2000)});
-        page.plateD = pick({0, 400, 650, uniform(1, 2000)});
-        page.plateT = pick({0, 36, uniform(1, 100)});
-        page.ribH = pick({0, 5, 150, uniform(0, 300)});
-        page.ribT = pick({0, 12, uniform(0, 30)});
-        page.boltGaugeX = pick({0, 75, 325, 700, uniform(0, 1000)});
-        page.boltGaugeY = pick({0, 75, 325, 700, uniform(0, 1000)});
-        page.ribGaugeX = pick({0, 158, 325, uniform(0, 1000)});
-        page.ribGaugeY = pick({0, 158, 325, uniform(0, 1000)});
-        page.boltCountX = static_cast<int>(pick({0, 1, 3, 6}));
-        page.boltCountY = static_cast<int>(pick({0, 1, 3, 6}));
-        page.ribCountX = static_cast<int>(pick({0, 1, 2, 3, 5}));
-        page.ribCountY = static_cast<int>(pick({0, 1, 2, 3, 5}));
+        page.plateB = random.pick({0, 400, 650, random.uniform(1, 2000)});
+        page.plateD = random.pick({0, 400, 650, random.uniform(1, 2000)});
+        page.plateT = random.pick({0, 36, random.uniform(1, 100)});
+        page.ribH = random.pick({0, 5, 150, random.uniform(0, 300)});
+        page.ribT = random.pick({0, 12, random.uniform(0, 30)});
+        page.boltGaugeX = random.pick({0, 75, 325, 700, random.uniform(0, 1000)});
+        page.boltGaugeY = random.pick({0, 75, 325, 700, random.uniform(0, 1000)});
+        page.ribGaugeX = random.pick({0, 158, 325, random.uniform(0, 1000)});
+        page.ribGaugeY = random.pick({0, 158, 325, random.uniform(0, 1000)});
+        page.boltCountX = static_cast<int>(random.pick({0, 1, 3, 6}));
+        page.boltCountY = static_cast<int>(random.pick({0, 1, 3, 6}));
+        page.ribCountX = static_cast<int>(random.pick({0, 1, 2, 3, 5}));
+        page.ribCountY = static_cast<int>(random.pick({0, 1, 2, 3, 5}));
         page.boltSteelGrade = run % 17 == 0 ? "ZERO" : "SN400";
         page.basePlateSteelGrade = run % 19 == 0 ? "ZERO" : "SN400";
         page.ribSteelGrade = run % 23 == 0 ? "ZERO" : "SN400";
         for (auto& list : page.basicStresses) {
             for (CStress& s : list) {
-                s.n = pick({0, uniform(-500, 500), uniform(-1e-11, 1e-11), uniform(-1e-8, 1e-8)});
-                s.m = pick({0, uniform(-300, 300)});
-                s.q = pick({0, uniform(-300, 300)});
+                s.n = random.pick({0, random.uniform(-500, 500), random.uniform(-1e-11, 1e-11),
+                                   random.uniform(-1e-8, 1e-8)});
+                s.m = random.pick({0, random.uniform(-300, 300)});
+                s.q = random.pick({0, random.uniform(-300, 300)});
             }
         }
         for (int dir = 0; dir < 2; ++dir) {
             for (int sense = 0; sense < 2; ++sense) {
-                page.ultimateN[dir][sense] = pick({0, uniform(-500, 500)});
-                page.ultimateQ[dir][sense] = pick({0, uniform(-300, 300)});
-                page.ultimateM[dir][sense] = pick({0, uniform(-300, 300)});
+                page.ultimateN[dir][sense] = random.pick({0, random.uniform(-500, 500)});
+                page.ultimateQ[dir][sense] = random.pick({0, random.uniform(-300, 300)});
+                page.ultimateM[dir][sense] = random.pick({0, random.uniform(-300, 300)});
             }
         }
-        page.pedestalB = pick({0, 750, uniform(0, 2000)});
-        page.pedestalD = pick({0, 750, uniform(0, 2000)});
-        page.anchorBlockB = pick({0, 650, uniform(0, 1000)});
-        page.anchorBlockD = pick({0, 140, uniform(0, 500)});
-        page.boltLength = pick({0, 600, uniform(0, 1500)});
+        page.pedestalB = random.pick({0, 750, random.uniform(0, 2000)});
+        page.pedestalD = random.pick({0, 750, random.uniform(0, 2000)});
+        page.anchorBlockB = random.pick({0, 650, random.uniform(0, 1000)});
+        page.anchorBlockD = random.pick({0, 140, random.uniform(0, 500)});
+        page.boltLength = random.pick({0, 600, random.uniform(0, 1500)});
         calculatePage(cnt, page, run % 5 == 0 ? 1 : 0);
         for (const auto& field : kAllowableResults) {
             for (const auto& dir : page.*field.member) {

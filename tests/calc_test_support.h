@@ -1,6 +1,9 @@
 // A small document in gravity units with its tables in memory, for the calculation tests.
 #pragma once
 
+#include <initializer_list>
+#include <random>
+
 #include <string>
 
 #include "calc/page_context.h"
@@ -76,5 +79,21 @@ inline void useHShape(CKesto& page) {
     page.boltCountY = 0;
     page.ribCountY = 0;
 }
+
+// Seeded random values for the tests that run many generated pages.
+class RandomValues {
+  public:
+    explicit RandomValues(unsigned seed) : rng_(seed) {}
+    double pick(std::initializer_list<double> values) {
+        std::uniform_int_distribution<std::size_t> d(0, values.size() - 1);
+        return *(values.begin() + d(rng_));
+    }
+    double uniform(double lo, double hi) {
+        return std::uniform_real_distribution<double>(lo, hi)(rng_);
+    }
+
+  private:
+    std::mt19937 rng_;
+};
 
 }  // namespace kesto::testing
