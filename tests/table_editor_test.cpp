@@ -206,7 +206,7 @@ TEST(TableEditor, CancelLeavesTheTableAsItWas) {
 }
 
 // Records every question in order and answers from a script.
-class ScriptedQuestions : public TableFileQuestions {
+class ScriptedQuestions : public Questions {
   public:
     std::vector<std::string> asked;
     std::map<std::string, bool> answers;

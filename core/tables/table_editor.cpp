@@ -159,7 +159,7 @@ void TableFileChoice::startNew() {
     modified_ = true;
 }
 
-bool TableFileChoice::confirm(TableFileQuestions& questions) {
+bool TableFileChoice::confirm(Questions& questions) {
     if (!modified_) {
         return true;
     }

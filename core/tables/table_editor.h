@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/editable_list.h"
+#include "base/questions.h"
 #include "model/conditions.h"
 
 namespace kesto {
@@ -92,15 +93,6 @@ class TableEditor {
     virtual std::unique_ptr<TableFileChoice> chooseTableFile() = 0;
 };
 
-// The answers the table file dialog needs from its user.
-class TableFileQuestions {
-  public:
-    virtual ~TableFileQuestions() = default;
-    virtual void tell(const std::string& message) = 0;
-    virtual bool askYesNo(const std::string& question) = 0;
-    virtual bool askOkCancel(const std::string& question) = 0;
-};
-
 inline constexpr const char* kNotATableMessage = "材料データではありません。";
 inline constexpr const char* kEnterFileNameMessage = "ファイル名を入力して下さい。";
 inline constexpr const char* kSaveCurrentTableQuestion = "現在の材料データを保存しますか？";
@@ -126,7 +118,7 @@ class TableFileChoice {
     void startNew();
     // OK. True when the dialog closes with OK; the editor then holds the private rows, the name
     // and the comment when something was opened or started.
-    bool confirm(TableFileQuestions& questions);
+    bool confirm(Questions& questions);
 
   protected:
     TableFileChoice(TableFileRef file)

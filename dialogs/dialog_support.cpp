@@ -1,0 +1,55 @@
+#include "dialogs/dialog_support.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include "base/number_text.h"
+
+namespace kesto::gui {
+namespace {
+
+const QString kTitle = QStringLiteral("Kesto");
+
+}  // namespace
+
+void MessageBoxQuestions::tell(const std::string& message) {
+    QMessageBox::warning(parent_, kTitle, qs(message));
+}
+
+bool MessageBoxQuestions::askYesNo(const std::string& question) {
+    return QMessageBox::question(parent_, kTitle, qs(question),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool MessageBoxQuestions::askOkCancel(const std::string& question) {
+    return QMessageBox::question(parent_, kTitle, qs(question),
+                                 QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+std::optional<double> AskingDialog::numberIn(QLineEdit* edit) {
+    const auto value = parseNumberText(utf8(edit->text()));
+    if (!value) {
+        questions().tell(kNotANumberMessage);
+        edit->setFocus();
+        edit->selectAll();
+    }
+    return value;
+}
+
+bool AskingDialog::confirmed(ListAction action, int current) {
+    return action != ListAction::deleteRow ||
+           (current >= 0 && questions().askOkCancel(kDeleteQuestion));
+}
+
+QLineEdit* numberEdit(QWidget* parent, int width) {
+    auto* edit = new QLineEdit(parent);
+    edit->setAlignment(Qt::AlignRight);
+    edit->setFixedWidth(width);
+    return edit;
+}
+
+void showNumber(QLineEdit* edit, double value) {
+    edit->setText(qs(formatNumberText(value)));
+}
+
+}  // namespace kesto::gui
