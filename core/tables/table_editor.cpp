@@ -80,8 +80,6 @@ std::string strengthUnit(int unitSystem, const char* gravityUnit) {
 }
 
 // The grid of the concrete editor: long-term row, then short-term row, six columns each.
-constexpr int kConcreteGridField = 4;
-constexpr int kConcreteDirectField = 3;
 
 using ConcretePair = CConcreteRaw::LongShort CConcreteRaw::*;
 constexpr ConcretePair kConcreteColumns[] = {
@@ -213,7 +211,6 @@ std::unique_ptr<TableEditorOf<CConcreteRaw>> concreteEditor(const OwnedList<CCon
     rules.enabled = [](int field, const Row& r) {
         return field < kConcreteGridField || r.directInput != 0;
     };
-    static_assert(kConcreteDirectField + 1 == kConcreteGridField);
     return std::make_unique<TableEditorOf<Row>>(table, std::move(b), std::move(rules));
 }
 

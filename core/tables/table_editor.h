@@ -134,6 +134,11 @@ class TableFileChoice {
     bool modified_ = false;
 };
 
+// The concrete editor's fields: 名称, 種類, 基準強度, "直接入力", then the 12 allowable stresses,
+// the long-term row and then the short-term row, each 圧縮, せん断, 異形付着 上端, 異形付着 その他,
+// 丸鋼付着 上端, 丸鋼付着 その他.
+inline constexpr int kConcreteGridField = 4;
+
 // Editors on copies of the tables; `unitSystem` picks the strength unit labels and the unit of
 // the computed concrete allowable stresses.
 template <class Row>
