@@ -2,10 +2,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include "base/codepage.h"
 #include "calc/page_calculation.h"
 #include "calc_test_support.h"
 #include "cli_support.h"
-#include "model/codepage.h"
 #include "model/document_file.h"
 #include "platform/files.h"
 #include "tables/material_tables.h"
