@@ -18,7 +18,7 @@
 #include "dialogs/number_exchange.h"
 #include "dialogs/shape_pictures.h"
 #include "dialogs/stiffness_dialog.h"
-#include "model/document.h"
+#include "document/document.h"
 
 namespace kesto::dialogs {
 namespace {
