@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QValidator>
 
+#include <array>
 #include <cmath>
 
 #include "app/paint/cell_painter.h"
@@ -97,8 +98,7 @@ void PageView::refresh() {
             screenLayout({e.columns, e.rows}, grid_.charWidth, grid_.lineHeight, conditionsWidth,
                          static_cast<int>(document_->conditionLines().size()), grid_.lineHeight);
     }
-    for (QWidget* editor : {static_cast<QWidget*>(numberEdit_), static_cast<QWidget*>(integerEdit_),
-                            static_cast<QWidget*>(textEdit_), static_cast<QWidget*>(choiceBox_)}) {
+    for (QWidget* editor : editors()) {
         editor->setFont(grid_.font);
     }
     updateScrollBars();
@@ -151,6 +151,10 @@ const DisplayCell* PageView::cellWithEditOrder(int editOrder) const {
     return nullptr;
 }
 
+std::array<QWidget*, 4> PageView::editors() const {
+    return {numberEdit_, integerEdit_, textEdit_, choiceBox_};
+}
+
 QPoint PageView::scrollOffset() const {
     return QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
 }
@@ -168,14 +172,14 @@ void PageView::updateScrollBars() {
 void PageView::hideEditors() {
     activeEditor_ = nullptr;
     activeCell_ = -1;
-    const bool hadFocus = viewport()->isAncestorOf(QApplication::focusWidget());
-    for (QWidget* editor : {static_cast<QWidget*>(numberEdit_), static_cast<QWidget*>(integerEdit_),
-                            static_cast<QWidget*>(textEdit_), static_cast<QWidget*>(choiceBox_)}) {
+    // The view takes the focus first: hiding a focused editor would pass the focus on as Tab
+    // does.
+    if (viewport()->isAncestorOf(QApplication::focusWidget())) {
+        setFocus(Qt::OtherFocusReason);
+    }
+    for (QWidget* editor : editors()) {
         editor->hide();
         editor->setEnabled(false);
-    }
-    if (hadFocus) {
-        setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -342,21 +346,23 @@ void PageView::paintEvent(QPaintEvent*) {
 }
 
 void PageView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        closeEditors();
-        if (document_ != nullptr) {
-            const QPoint p = event->position().toPoint() + scrollOffset();
-            for (const DisplayCell& cell : document_->pageCells()) {
-                if (cellRectangle(QPoint(0, 0), grid_, cell).contains(p)) {
-                    if (cell.interactive()) {
-                        openCell(cell);
-                    }
-                    break;
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mousePressEvent(event);
+        return;
+    }
+    closeEditors();
+    if (document_ != nullptr) {
+        const QPoint p = event->position().toPoint() + scrollOffset();
+        for (const DisplayCell& cell : document_->pageCells()) {
+            if (cellRectangle(QPoint(0, 0), grid_, cell).contains(p)) {
+                if (cell.interactive()) {
+                    openCell(cell);
                 }
+                break;
             }
         }
     }
-    QAbstractScrollArea::mousePressEvent(event);
+    event->accept();
 }
 
 void PageView::resizeEvent(QResizeEvent* event) {

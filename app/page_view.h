@@ -7,6 +7,8 @@
 #include <QAbstractScrollArea>
 #include <QString>
 
+#include <array>
+
 #include "app/paint/figure_painter.h"
 #include "app/paint/grid_font.h"
 #include "report/figure.h"
@@ -69,6 +71,7 @@ class PageView : public QAbstractScrollArea {
 
   private:
     const DisplayCell* cellWithEditOrder(int editOrder) const;
+    std::array<QWidget*, 4> editors() const;
     QPoint scrollOffset() const;
     void updateScrollBars();
     void hideEditors();
