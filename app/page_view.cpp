@@ -262,7 +262,9 @@ void PageView::placeEditor() {
     }
     const QRect r = cellRectangle(-scrollOffset(), grid_, *cell);
     if (activeEditor_ == choiceBox_) {
-        choiceBox_->setGeometry(r.adjusted(0, 0, kChoiceWider, 0));
+        // As tall as the style needs to show a name, hanging over the row below if need be.
+        choiceBox_->setGeometry(r.left(), r.top(), r.width() + kChoiceWider,
+                                std::max(r.height(), choiceBox_->sizeHint().height()));
     } else {
         // Inside the border, so that the cell keeps its frame while it is edited.
         activeEditor_->setGeometry(r.adjusted(1, 1, -1, -1));

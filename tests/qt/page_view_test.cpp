@@ -229,6 +229,19 @@ void PageViewTest::rendersExample() {
         image.copy(160, 250, 120, 60)
             .scaled(960, 480, Qt::IgnoreAspectRatio, Qt::FastTransformation)
             .save(base + "_detail.png");
+        // The choice box open over a grade cell, a number editor over a force.
+        const auto& cells = example.document->pageCells();
+        for (const std::uint8_t kind : {kCellSteelGrade, kCellEditable}) {
+            const auto c = std::find_if(cells.begin(), cells.end(), [&](const DisplayCell& d) {
+                return d.cellKind == kind && (kind != kCellEditable || d.valueType == kValueDouble);
+            });
+            const QRect r = app::cellRectangle(QPoint(0, 0), view.gridFont(), *c);
+            QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, r.center());
+            view.grab(QRect(0, 0, 420, 200))
+                .toImage()
+                .scaled(1260, 600, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                .save(base + QString("_editor%1.png").arg(kind));
+        }
     }
     QVERIFY(!image.isNull());
 }
