@@ -15,8 +15,8 @@
 #include <cmath>
 
 #include "app/paint/cell_painter.h"
-#include "model/codepage.h"
-#include "model/document.h"
+#include "base/codepage.h"
+#include "document/document.h"
 
 namespace kesto::app {
 namespace {

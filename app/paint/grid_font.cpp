@@ -10,7 +10,7 @@
 #include <cstdlib>
 
 #include "app/paint/font_substitution.h"
-#include "model/codepage.h"
+#include "base/codepage.h"
 
 namespace kesto::app {
 namespace {

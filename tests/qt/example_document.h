@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "model/document.h"
+#include "document/document.h"
 #include "platform/profile.h"
 
 namespace kesto::test {
