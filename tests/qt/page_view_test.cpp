@@ -100,6 +100,7 @@ class PageViewTest : public QObject {
     void numberOutsideTheRangeIsRefusedAndTheOldValueKept();
     void eachEditorCommitsItsValueOnLeavingTheCell();
     void tabWalksTheCellsInEditOrderAndWraps();
+    void enterStoresAndEscapeDiscards();
     void rendersExample();
 };
 
@@ -209,6 +210,30 @@ void PageViewTest::tabWalksTheCellsInEditOrderAndWraps() {
     // Walking through without typing changes nothing.
     QVERIFY(f.commits.empty());
     QVERIFY(!f.doc.isModified());
+}
+
+void PageViewTest::enterStoresAndEscapeDiscards() {
+    Fixture f;
+    QVERIFY(f.active);
+    const int order = f.cell(numberCell).editOrder;
+    const std::string before = cellText(f.cellWithOrder(order));
+    f.click(f.cellWithOrder(order));
+    QTest::keyClicks(f.lineEdit(), "7");
+    QTest::keyClick(f.lineEdit(), Qt::Key_Escape);
+    QVERIFY(f.view.activeEditor() == nullptr);
+    QVERIFY(f.commits.empty());
+    QCOMPARE(cellText(f.cellWithOrder(order)), before);
+
+    f.click(f.cellWithOrder(order));
+    QTest::keyClicks(f.lineEdit(), "8");
+    QTest::keyClick(f.lineEdit(), Qt::Key_Return);
+    QVERIFY(f.view.activeEditor() == nullptr);
+    QCOMPARE(f.commits.size(), std::size_t{1});
+    QCOMPARE(std::get<double>(f.commits[0].value), 8.0);
+    // The cell stays selected: Tab goes on from it.
+    QCOMPARE(f.view.selectedCell(), order);
+    f.tab();
+    QCOMPARE(f.view.selectedCell(), order + 1);
 }
 
 void PageViewTest::rendersExample() {
