@@ -91,6 +91,21 @@ void answerNextMessage(QString& text) {
     });
 }
 
+// True when a pixel in `r` has about that colour (glyph edges are smoothed into the white).
+bool holdsColour(const QImage& image, const QRect& r, const QColor& colour) {
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QColor p = image.pixelColor(x, y);
+            if (std::abs(p.red() - colour.red()) + std::abs(p.green() - colour.green()) +
+                    std::abs(p.blue() - colour.blue()) <
+                160) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 class PageViewTest : public QObject {
@@ -101,7 +116,7 @@ class PageViewTest : public QObject {
     void eachEditorCommitsItsValueOnLeavingTheCell();
     void tabWalksTheCellsInEditOrderAndWraps();
     void enterStoresAndEscapeDiscards();
-    void rendersExample();
+    void rendersTheExample();
 };
 
 void PageViewTest::numberOutsideTheRangeIsRefusedAndTheOldValueKept() {
@@ -236,39 +251,47 @@ void PageViewTest::enterStoresAndEscapeDiscards() {
     QCOMPARE(f.view.selectedCell(), order + 1);
 }
 
-void PageViewTest::rendersExample() {
-    kesto::test::ExampleDocument example;
-    PageView view;
-    view.resize(1600, 1000);
-    view.setDocument(example.document.get());
-    const QImage image = view.grab().toImage();
-    if (const QByteArray dir = qgetenv("KESTO_SNAPSHOT_DIR"); !dir.isEmpty()) {
-        const QString base = QString::fromLocal8Bit(dir) + "/page_view";
-        image.save(base + ".png");
-        // Zoomed quarters of the cells, to check glyphs and grid alignment pixel by pixel.
-        for (int i = 0; i < 4; ++i) {
-            image.copy(0, i * 200, 420, 200)
-                .scaled(1260, 600, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-                .save(base + QString("_zoom%1.png").arg(i));
-        }
-        image.copy(160, 250, 120, 60)
-            .scaled(960, 480, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-            .save(base + "_detail.png");
-        // The choice box open over a grade cell, a number editor over a force.
-        const auto& cells = example.document->pageCells();
-        for (const std::uint8_t kind : {kCellSteelGrade, kCellEditable}) {
-            const auto c = std::find_if(cells.begin(), cells.end(), [&](const DisplayCell& d) {
-                return d.cellKind == kind && (kind != kCellEditable || d.valueType == kValueDouble);
-            });
-            const QRect r = app::cellRectangle(QPoint(0, 0), view.gridFont(), *c);
-            QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, r.center());
-            view.grab(QRect(0, 0, 420, 200))
-                .toImage()
-                .scaled(1260, 600, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-                .save(base + QString("_editor%1.png").arg(kind));
-        }
+void PageViewTest::rendersTheExample() {
+    Fixture f;
+    const QImage image = f.view.viewport()->grab().toImage();
+    const auto rectOf = [&](std::uint8_t kind, const char* text) {
+        return app::cellRectangle(
+            QPoint(0, 0), f.view.gridFont(), f.cell([&](const DisplayCell& c) {
+                return c.cellKind == kind && (text == nullptr || cellText(c) == text);
+            }));
+    };
+    QVERIFY(holdsColour(image, rectOf(kCellFigure, nullptr), QColor(0, 0, 255)));
+    QVERIFY(holdsColour(image, rectOf(kCellJudgement, "NG"), QColor(255, 0, 0)));
+    QVERIFY(!holdsColour(image, rectOf(kCellJudgement, "OK"), QColor(255, 0, 0)));
+
+    // Snapshots to look at: the view, zoomed parts of the grid, the editors, the figures of
+    // an H-shape and of a turned one.
+    const QByteArray dir = qgetenv("KESTO_SNAPSHOT_DIR");
+    if (dir.isEmpty()) {
+        return;
     }
-    QVERIFY(!image.isNull());
+    const QString base = QString::fromLocal8Bit(dir) + "/page_view";
+    const auto zoomed = [&](const QString& name, const QRect& r, int zoom) {
+        f.view.viewport()
+            ->grab(r)
+            .toImage()
+            .scaled(r.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+            .save(base + name + ".png");
+    };
+    f.view.grab().save(base + ".png");
+    for (int i = 0; i < 4; ++i) {
+        zoomed(QString("_zoom%1").arg(i), QRect(0, i * 200, 420, 200), 3);
+    }
+    const QRect figure = rectOf(kCellFigure, nullptr);
+    f.click(f.cell([](const DisplayCell& c) { return c.cellKind == kCellSteelGrade; }));
+    zoomed("_editor_grade", QRect(0, 0, 420, 200), 3);
+    f.click(f.cell(numberCell));
+    zoomed("_editor_number", QRect(0, 0, 420, 200), 3);
+    for (const int page : {3, 4}) {
+        f.doc.goToPage(page);
+        f.view.refresh();
+        zoomed(QString("_figure%1").arg(page), figure, 4);
+    }
 }
 
 QTEST_MAIN(PageViewTest)
