@@ -14,10 +14,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace kesto::gui {
+#include "dialogs/number_exchange.h"
+
+namespace kesto::dialogs {
 namespace {
 
-using O = DesignOptions;
+using O = CKestoCnt;
 
 QLabel* unitLabel(const QString& text, QWidget* parent) {
     return new QLabel(text, parent);
@@ -52,8 +54,8 @@ QWidget* withUnit(QWidget* parent, QLineEdit* edit, const QString& unit) {
 
 }  // namespace
 
-ConditionsSheet::ConditionsSheet(const DesignOptions& options, QWidget* parent)
-    : AskingDialog(parent), options_(options) {
+ConditionsSheet::ConditionsSheet(const CKestoCnt& conditions, QWidget* parent)
+    : AskingDialog(parent) {
     setWindowTitle(QStringLiteral("基本条件"));
     tabs_ = new QTabWidget(this);
     tabs_->addTab(designPage(), QStringLiteral("設計条件"));
@@ -68,6 +70,7 @@ ConditionsSheet::ConditionsSheet(const DesignOptions& options, QWidget* parent)
     layout->addWidget(tabs_);
     layout->addWidget(buttons);
 
+    takeFields(conditions);
     show(options_);
     // The enabling rules follow the clicks on the routes, the elongation and the route-3 box.
     for (auto field : {&O::routeX, &O::routeY, &O::boltElongation, &O::sectionFromTable}) {
@@ -182,7 +185,7 @@ QWidget* ConditionsSheet::otherPage() {
 
 QButtonGroup* ConditionsSheet::addRadioRow(QGridLayout* grid, int row, const QString& caption,
                                            const QStringList& choices,
-                                           std::uint8_t DesignOptions::*field) {
+                                           std::uint8_t CKestoCnt::*field) {
     auto* group = new QButtonGroup(this);
     grid->addWidget(new QLabel(caption), row, 0);
     for (int i = 0; i < choices.size(); ++i) {
@@ -194,19 +197,19 @@ QButtonGroup* ConditionsSheet::addRadioRow(QGridLayout* grid, int row, const QSt
     return group;
 }
 
-QLineEdit* ConditionsSheet::addNumber(double DesignOptions::*field, int width) {
+QLineEdit* ConditionsSheet::addNumber(double CKestoCnt::*field, int width) {
     auto* edit = numberEdit(this, width);
     numbers_.push_back({field, edit});
     return edit;
 }
 
-QCheckBox* ConditionsSheet::addCheck(const QString& caption, std::uint8_t DesignOptions::*field) {
+QCheckBox* ConditionsSheet::addCheck(const QString& caption, std::uint8_t CKestoCnt::*field) {
     auto* box = new QCheckBox(caption);
     checks_.push_back({field, box});
     return box;
 }
 
-QButtonGroup* ConditionsSheet::radios(std::uint8_t DesignOptions::*field) const {
+QButtonGroup* ConditionsSheet::radios(std::uint8_t CKestoCnt::*field) const {
     for (const auto& r : radios_) {
         if (r.field == field) {
             return r.group;
@@ -215,7 +218,7 @@ QButtonGroup* ConditionsSheet::radios(std::uint8_t DesignOptions::*field) const 
     return nullptr;
 }
 
-QCheckBox* ConditionsSheet::check(std::uint8_t DesignOptions::*field) const {
+QCheckBox* ConditionsSheet::check(std::uint8_t CKestoCnt::*field) const {
     for (const auto& c : checks_) {
         if (c.field == field) {
             return c.box;
@@ -224,7 +227,7 @@ QCheckBox* ConditionsSheet::check(std::uint8_t DesignOptions::*field) const {
     return nullptr;
 }
 
-QLineEdit* ConditionsSheet::edit(double DesignOptions::*field) const {
+QLineEdit* ConditionsSheet::edit(double CKestoCnt::*field) const {
     for (const auto& n : numbers_) {
         if (n.field == field) {
             return n.edit;
@@ -233,7 +236,19 @@ QLineEdit* ConditionsSheet::edit(double DesignOptions::*field) const {
     return nullptr;
 }
 
-void ConditionsSheet::show(const DesignOptions& o) {
+void ConditionsSheet::takeFields(const CKestoCnt& from) {
+    for (const auto& r : radios_) {
+        options_.*r.field = from.*r.field;
+    }
+    for (const auto& c : checks_) {
+        options_.*c.field = from.*c.field;
+    }
+    for (const auto& n : numbers_) {
+        options_.*n.field = from.*n.field;
+    }
+}
+
+void ConditionsSheet::show(const CKestoCnt& o) {
     for (const auto& r : radios_) {
         if (auto* b = r.group->button(o.*r.field)) {
             b->setChecked(true);
@@ -243,11 +258,11 @@ void ConditionsSheet::show(const DesignOptions& o) {
         c.box->setChecked(o.*c.field != 0);
     }
     for (const auto& n : numbers_) {
-        showNumber(n.edit, o.*n.field);
+        n.edit->setText(numberText(o.*n.field));
     }
 }
 
-void ConditionsSheet::readChoices(DesignOptions& o) const {
+void ConditionsSheet::readChoices(CKestoCnt& o) const {
     for (const auto& r : radios_) {
         // A group whose stored value has no button keeps that value.
         if (r.group->checkedId() >= 0) {
@@ -260,7 +275,7 @@ void ConditionsSheet::readChoices(DesignOptions& o) const {
 }
 
 void ConditionsSheet::updateEnabling() {
-    DesignOptions o = options_;
+    CKestoCnt o = options_;
     readChoices(o);
     const RouteThreeEnabling e = routeThreeEnabling(o);
     check(&O::route3NgCheck)->setEnabled(e.ngCheck);
@@ -277,7 +292,7 @@ void ConditionsSheet::updateEnabling() {
 }
 
 void ConditionsSheet::accept() {
-    DesignOptions o = options_;
+    CKestoCnt o = options_;
     readChoices(o);
     for (const auto& n : numbers_) {
         const auto value = numberIn(n.edit);
@@ -297,4 +312,4 @@ void ConditionsSheet::accept() {
     QDialog::accept();
 }
 
-}  // namespace kesto::gui
+}  // namespace kesto::dialogs

@@ -3,9 +3,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include "base/number_text.h"
+#include "dialogs/number_exchange.h"
 
-namespace kesto::gui {
+namespace kesto::dialogs {
 namespace {
 
 const QString kTitle = QStringLiteral("Kesto");
@@ -13,7 +13,7 @@ const QString kTitle = QStringLiteral("Kesto");
 }  // namespace
 
 void MessageBoxQuestions::tell(const std::string& message) {
-    QMessageBox::warning(parent_, kTitle, qs(message));
+    showInputMessage(parent_, qs(message));
 }
 
 bool MessageBoxQuestions::askYesNo(const std::string& question) {
@@ -27,7 +27,7 @@ bool MessageBoxQuestions::askOkCancel(const std::string& question) {
 }
 
 std::optional<double> AskingDialog::numberIn(QLineEdit* edit) {
-    const auto value = parseNumberText(utf8(edit->text()));
+    const auto value = parseNumber(edit->text());
     if (!value) {
         questions().tell(kNotANumberMessage);
         edit->setFocus();
@@ -48,8 +48,4 @@ QLineEdit* numberEdit(QWidget* parent, int width) {
     return edit;
 }
 
-void showNumber(QLineEdit* edit, double value) {
-    edit->setText(qs(formatNumberText(value)));
-}
-
-}  // namespace kesto::gui
+}  // namespace kesto::dialogs

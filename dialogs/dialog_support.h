@@ -12,7 +12,7 @@
 
 class QLineEdit;
 
-namespace kesto::gui {
+namespace kesto::dialogs {
 
 inline QString qs(const std::string& utf8) {
     return QString::fromStdString(utf8);
@@ -21,7 +21,7 @@ inline std::string utf8(const QString& text) {
     return text.toStdString();
 }
 
-// Message boxes titled "Kesto", owned by a parent window.
+// Message boxes titled "Kesto" over a parent window.
 class MessageBoxQuestions : public Questions {
   public:
     explicit MessageBoxQuestions(QWidget* parent) : parent_(parent) {}
@@ -54,6 +54,5 @@ class AskingDialog : public QDialog {
 
 // A short edit for a number, right-aligned.
 QLineEdit* numberEdit(QWidget* parent, int width = 80);
-void showNumber(QLineEdit* edit, double value);
 
-}  // namespace kesto::gui
+}  // namespace kesto::dialogs

@@ -8,7 +8,7 @@
 
 #include "dialogs/dialog_support.h"
 
-namespace kesto::gui {
+namespace kesto::dialogs {
 
 ListEditPanel::ListEditPanel(QWidget* fields, QWidget* parent)
     : QWidget(parent), list_(new QListWidget(this)) {
@@ -60,4 +60,4 @@ QPushButton* ListEditPanel::button(ListAction action) const {
     return buttons_[static_cast<std::size_t>(action)];
 }
 
-}  // namespace kesto::gui
+}  // namespace kesto::dialogs

@@ -12,7 +12,7 @@
 class QListWidget;
 class QPushButton;
 
-namespace kesto::gui {
+namespace kesto::dialogs {
 
 class ListEditPanel : public QWidget {
     Q_OBJECT
@@ -35,4 +35,4 @@ class ListEditPanel : public QWidget {
     std::vector<QPushButton*> buttons_;
 };
 
-}  // namespace kesto::gui
+}  // namespace kesto::dialogs

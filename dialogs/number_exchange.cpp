@@ -2,7 +2,6 @@
 
 #include <QLineEdit>
 #include <QMessageBox>
-#include <cmath>
 
 namespace kesto::dialogs {
 namespace {
@@ -22,7 +21,7 @@ void showInputMessage(QWidget* parent, const QString& text) {
 }
 
 QString numberText(double value) {
-    return QString::number(value, 'g', 15);
+    return QString::fromStdString(formatNumberText(value));
 }
 
 std::optional<double> parseNumber(const QString& text, std::optional<double> emptyAs) {
@@ -30,12 +29,7 @@ std::optional<double> parseNumber(const QString& text, std::optional<double> emp
     if (t.isEmpty()) {
         return emptyAs;
     }
-    bool ok = false;
-    const double v = t.toDouble(&ok);
-    if (!ok || !std::isfinite(v)) {
-        return std::nullopt;
-    }
-    return v;
+    return parseNumberText(t.toStdString());
 }
 
 std::optional<int> parseInteger(const QString& text) {

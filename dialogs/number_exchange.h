@@ -6,12 +6,13 @@
 #include <QString>
 #include <optional>
 
+#include "base/number_text.h"
+
 class QLineEdit;
 class QWidget;
 
 namespace kesto::dialogs {
 
-inline constexpr const char* kNotANumberMessage = "数字を入力してください。";
 inline constexpr const char* kNotAnIntegerMessage = "整数を入力してください。";
 
 // An input message of a dialog: a modal message box over `parent` with the program's title.

@@ -9,9 +9,11 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/number_exchange.h"
+
 #include "dialogs/list_edit_panel.h"
 
-namespace kesto::gui {
+namespace kesto::dialogs {
 namespace {
 
 template <class Row, class Text>
@@ -124,9 +126,9 @@ void StressConditionsDialog::showBasicRow() {
     }
     symbol_->setText(qs(labelSymbol(row->label)));
     name_->setText(qs(labelName(row->label)));
-    showNumber(factors_[0], row->factorN);
-    showNumber(factors_[1], row->factorM);
-    showNumber(factors_[2], row->factorQ);
+    factors_[0]->setText(numberText(row->factorN));
+    factors_[1]->setText(numberText(row->factorM));
+    factors_[2]->setText(numberText(row->factorQ));
 }
 
 void StressConditionsDialog::showCombinationRow(int term) {
@@ -199,4 +201,4 @@ void StressConditionsDialog::accept() {
     QDialog::accept();
 }
 
-}  // namespace kesto::gui
+}  // namespace kesto::dialogs

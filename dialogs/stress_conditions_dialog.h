@@ -9,7 +9,7 @@
 
 class QLineEdit;
 
-namespace kesto::gui {
+namespace kesto::dialogs {
 
 class ListEditPanel;
 
@@ -52,4 +52,4 @@ class StressConditionsDialog : public AskingDialog {
     QLineEdit* gamma_ = nullptr;
 };
 
-}  // namespace kesto::gui
+}  // namespace kesto::dialogs

@@ -16,7 +16,7 @@
 #include "dialogs/list_edit_panel.h"
 #include "dialogs/table_file_dialog.h"
 
-namespace kesto::gui {
+namespace kesto::dialogs {
 namespace {
 
 QString captionOf(TableKind kind) {
@@ -165,13 +165,13 @@ QWidget* TableEditorDialog::buildFields() {
             b->setAutoDefault(false);
         }
         connect(nameButton_, &QPushButton::clicked, this, [this] {
-            FieldValues v = values();
+            FieldInputs v = values();
             if (report(editor_.makeName(v))) {
                 show(v);
             }
         });
         connect(recomputeButton_, &QPushButton::clicked, this, [this] {
-            FieldValues v = values();
+            FieldInputs v = values();
             if (report(editor_.recomputeProperties(v, rounding_->isChecked()))) {
                 show(v);
             }
@@ -238,10 +238,10 @@ void TableEditorDialog::placeConcreteGrid(QGridLayout* outer, int row, QWidget* 
     outer->addLayout(grid, row, 0, 1, 8);
 }
 
-FieldValues TableEditorDialog::values() const {
-    FieldValues out;
+FieldInputs TableEditorDialog::values() const {
+    FieldInputs out;
     for (QWidget* w : fields_) {
-        FieldValue v;
+        FieldInput v;
         if (auto* edit = qobject_cast<QLineEdit*>(w)) {
             v.text = utf8(edit->text());
         } else if (auto* box = qobject_cast<QComboBox*>(w)) {
@@ -254,7 +254,7 @@ FieldValues TableEditorDialog::values() const {
     return out;
 }
 
-void TableEditorDialog::show(const FieldValues& values) {
+void TableEditorDialog::show(const FieldInputs& values) {
     for (std::size_t i = 0; i < fields_.size() && i < values.size(); ++i) {
         QWidget* w = fields_[i];
         if (auto* edit = qobject_cast<QLineEdit*>(w)) {
@@ -276,7 +276,7 @@ void TableEditorDialog::showCurrent() {
 }
 
 void TableEditorDialog::updateEnabling() {
-    const FieldValues v = values();
+    const FieldInputs v = values();
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         fields_[i]->setEnabled(editor_.fieldEnabled(static_cast<int>(i), v));
     }
@@ -296,7 +296,7 @@ void TableEditorDialog::act(ListAction action) {
     if (!confirmed(action, editor_.current())) {
         return;
     }
-    FieldValues v = values();
+    FieldInputs v = values();
     const EditOutcome outcome = editor_.apply(action, v);
     if (!report(outcome)) {
         return;
@@ -329,4 +329,4 @@ void TableEditorDialog::accept() {
     }
 }
 
-}  // namespace kesto::gui
+}  // namespace kesto::dialogs

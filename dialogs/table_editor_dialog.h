@@ -15,7 +15,7 @@ class QCheckBox;
 class QGridLayout;
 class QPushButton;
 
-namespace kesto::gui {
+namespace kesto::dialogs {
 
 class ListEditPanel;
 
@@ -38,8 +38,8 @@ class TableEditorDialog : public AskingDialog {
     QWidget* buildFields();
     QWidget* makeField(const FieldSpec& spec, QWidget* parent);
     void placeConcreteGrid(QGridLayout* grid, int firstRow, QWidget* parent);
-    FieldValues values() const;
-    void show(const FieldValues& values);
+    FieldInputs values() const;
+    void show(const FieldInputs& values);
     void showCurrent();
     void updateEnabling();
     void act(ListAction action);
@@ -57,4 +57,4 @@ class TableEditorDialog : public AskingDialog {
     QPushButton* fileButton_ = nullptr;
 };
 
-}  // namespace kesto::gui
+}  // namespace kesto::dialogs

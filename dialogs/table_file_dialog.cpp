@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace kesto::gui {
+namespace kesto::dialogs {
 
 QString pickTableFile(QWidget* parent, const QString& initialPath) {
     return QFileDialog::getOpenFileName(parent, QString(), initialPath,
@@ -93,4 +93,4 @@ void TableFileDialog::accept() {
     }
 }
 
-}  // namespace kesto::gui
+}  // namespace kesto::dialogs

@@ -13,7 +13,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace kesto::gui {
+namespace kesto::dialogs {
 
 class TableFileDialog : public AskingDialog {
     Q_OBJECT
@@ -46,4 +46,4 @@ class TableFileDialog : public AskingDialog {
 // The standard open-file dialog over table files.
 QString pickTableFile(QWidget* parent, const QString& initialPath);
 
-}  // namespace kesto::gui
+}  // namespace kesto::dialogs

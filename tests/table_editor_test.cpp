@@ -26,7 +26,7 @@ std::vector<std::string> namesOf(const TableEditor& e) {
     return e.names();
 }
 
-FieldValues boltFields(const std::string& name, const std::string& shank = "24") {
+FieldInputs boltFields(const std::string& name, const std::string& shank = "24") {
     return {{name}, {shank}, {"25.5"}, {"4.52"}, {"3.53"}};
 }
 
@@ -48,7 +48,7 @@ TEST(NumberText, AcceptsDecimalNumbersOnly) {
 TEST(TableEditor, RegisterInsertsAfterTheCurrentRow) {
     auto editor = boltEditor({}, {});
     EXPECT_EQ(editor->current(), -1);
-    EXPECT_EQ(editor->currentFields(), (FieldValues{{""}, {"0"}, {"0"}, {"0"}, {"0"}}));
+    EXPECT_EQ(editor->currentFields(), (FieldInputs{{""}, {"0"}, {"0"}, {"0"}, {"0"}}));
     auto fields = boltFields("M20");
     ASSERT_TRUE(editor->apply(ListAction::registerRow, fields).done());
     EXPECT_EQ(editor->current(), 0);
@@ -84,7 +84,7 @@ TEST(TableEditor, ModifyTestsTheNameOnlyWhenItChanged) {
 
 TEST(TableEditor, DeleteAndMoveAtTheEnds) {
     auto editor = boltEditor(bolts({"A", "B", "C"}), {});
-    FieldValues unused;
+    FieldInputs unused;
     editor->select(2);
     ASSERT_TRUE(editor->apply(ListAction::deleteRow, unused).done());
     EXPECT_EQ(editor->current(), 0);  // the last was deleted: the first row

@@ -10,7 +10,7 @@
 #include <string>
 #include <utility>
 
-#include "model/owned_list.h"
+#include "base/owned_list.h"
 
 namespace kesto {
 

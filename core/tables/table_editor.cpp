@@ -25,8 +25,8 @@ FieldSpec fieldSpec(std::string label, FieldKind kind, std::string unit = {}, st
 template <class Row, class Access>
 FieldBinding<Row> textField(std::string label, Access access) {
     return {fieldSpec(std::move(label), FieldKind::text),
-            [access](const Row& r) { return FieldValue{access(r)}; },
-            [access](Row& r, const FieldValue& v, const Row*) {
+            [access](const Row& r) { return FieldInput{access(r)}; },
+            [access](Row& r, const FieldInput& v, const Row*) {
                 access(r) = v.text;
                 return true;
             }};
@@ -43,8 +43,8 @@ template <class Row, class Access>
 FieldBinding<Row> numberField(std::string label, std::string unit, Access access,
                               std::string note = {}) {
     return {fieldSpec(std::move(label), FieldKind::number, std::move(unit), std::move(note)),
-            [access](const Row& r) { return FieldValue{formatNumberText(access(r))}; },
-            [access](Row& r, const FieldValue& v, const Row* shown) {
+            [access](const Row& r) { return FieldInput{formatNumberText(access(r))}; },
+            [access](Row& r, const FieldInput& v, const Row* shown) {
                 const auto n = parseNumberText(v.text);
                 if (n) {
                     const bool untouched =
@@ -60,9 +60,9 @@ FieldBinding<Row> indexField(std::string label, FieldKind kind, std::vector<std:
                              Access access) {
     return {fieldSpec(std::move(label), kind, {}, {}, std::move(choices)),
             [access](const Row& r) {
-                return FieldValue{{}, static_cast<int>(access(r))};
+                return FieldInput{{}, static_cast<int>(access(r))};
             },
-            [access](Row& r, const FieldValue& v, const Row*) {
+            [access](Row& r, const FieldInput& v, const Row*) {
                 using Stored = std::remove_reference_t<decltype(access(r))>;
                 access(r) = static_cast<Stored>(v.index);
                 return true;

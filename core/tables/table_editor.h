@@ -32,13 +32,13 @@ struct FieldSpec {
 
 // A field as the dialog holds it: the text of a text or number field; the index of a choice,
 // 0/1 for a check box.
-struct FieldValue {
+struct FieldInput {
     std::string text;
     int index = 0;
 
-    bool operator==(const FieldValue&) const = default;
+    bool operator==(const FieldInput&) const = default;
 };
-using FieldValues = std::vector<FieldValue>;
+using FieldInputs = std::vector<FieldInput>;
 
 // The result of an action: what the list did, or the first field that is not a number.
 struct EditOutcome {
@@ -72,20 +72,20 @@ class TableEditor {
     virtual void select(int row) = 0;
     // The fields of the current row; with none, cleared: empty name, numbers 0, first choice,
     // boxes unticked.
-    virtual FieldValues currentFields() const = 0;
+    virtual FieldInputs currentFields() const = 0;
     // False for a field that the other fields disable ("直接入力" off greys the concrete grid).
-    virtual bool fieldEnabled(int field, const FieldValues& values) const = 0;
+    virtual bool fieldEnabled(int field, const FieldInputs& values) const = 0;
 
     // "登録", "修正", "削除", "↑", "↓" with the fields as typed. Register and modify may rewrite
     // `values` with what they store (the concrete grid computed from Fc).
-    virtual EditOutcome apply(ListAction action, FieldValues& values) = 0;
+    virtual EditOutcome apply(ListAction action, FieldInputs& values) = 0;
     // The check run by the dialog's OK: every number field must read.
-    virtual EditOutcome checkFields(const FieldValues& values) const = 0;
+    virtual EditOutcome checkFields(const FieldInputs& values) const = 0;
 
     // Section tables: "名称作成" and "性能再計算" (rounded after JIS Z 8401 when `round`).
     virtual bool hasSectionTools() const = 0;
-    virtual EditOutcome makeName(FieldValues& values) const = 0;
-    virtual EditOutcome recomputeProperties(FieldValues& values, bool round) const = 0;
+    virtual EditOutcome makeName(FieldInputs& values) const = 0;
+    virtual EditOutcome recomputeProperties(FieldInputs& values, bool round) const = 0;
 
     // Section and bolt tables: the table file and the dialog "鋼材ファイルの選択" over it.
     virtual bool hasTableFile() const = 0;
@@ -157,10 +157,10 @@ std::unique_ptr<TableEditorOf<CABolt>> boltEditor(const OwnedList<CABolt>& table
 template <class Row>
 struct FieldBinding {
     FieldSpec spec;
-    std::function<FieldValue(const Row&)> show;
+    std::function<FieldInput(const Row&)> show;
     // False: not a number. A number whose text is that of `shown` (the row on display) keeps
     // the shown row's exact value, so that untouched digits beyond the 15 shown survive.
-    std::function<bool(Row&, const FieldValue&, const Row* shown)> store;
+    std::function<bool(Row&, const FieldInput&, const Row* shown)> store;
 };
 
 // What distinguishes the tables beyond their fields.
@@ -206,11 +206,11 @@ class TableEditorOf : public TableEditor {
     }
     int current() const override { return list_.current(); }
     void select(int row) override { list_.select(row); }
-    FieldValues currentFields() const override {
+    FieldInputs currentFields() const override {
         const Row* row = list_.currentRow();
         return show(row != nullptr ? *row : rules_.blank);
     }
-    bool fieldEnabled(int field, const FieldValues& values) const override {
+    bool fieldEnabled(int field, const FieldInputs& values) const override {
         if (!rules_.enabled) {
             return true;
         }
@@ -219,7 +219,7 @@ class TableEditorOf : public TableEditor {
         return rules_.enabled(field, row);
     }
 
-    EditOutcome apply(ListAction action, FieldValues& values) override {
+    EditOutcome apply(ListAction action, FieldInputs& values) override {
         if (action != ListAction::registerRow && action != ListAction::modifyRow) {
             return {list_.apply(action)};
         }
@@ -232,23 +232,23 @@ class TableEditorOf : public TableEditor {
         if (rules_.beforeStore) {
             rules_.beforeStore(row);
         }
-        FieldValues stored = show(row);
+        FieldInputs stored = show(row);
         const ListEdit edit = list_.apply(action, std::move(row));
         if (edit == ListEdit::done) {
             values = std::move(stored);
         }
         return {edit};
     }
-    EditOutcome checkFields(const FieldValues& values) const override {
+    EditOutcome checkFields(const FieldInputs& values) const override {
         Row row = rules_.blank;
         return {ListEdit::done, storeInto(row, values, nullptr)};
     }
 
     bool hasSectionTools() const override { return static_cast<bool>(rules_.propertyRule); }
-    EditOutcome makeName(FieldValues& values) const override {
+    EditOutcome makeName(FieldInputs& values) const override {
         return rework(values, [&](Row& r) { rules_.nameRule(r); });
     }
-    EditOutcome recomputeProperties(FieldValues& values, bool round) const override {
+    EditOutcome recomputeProperties(FieldInputs& values, bool round) const override {
         return rework(values, [&](Row& r) { rules_.propertyRule(r, round); });
     }
 
@@ -259,15 +259,15 @@ class TableEditorOf : public TableEditor {
   private:
     class FileChoice;
 
-    FieldValues show(const Row& row) const {
-        FieldValues out;
+    FieldInputs show(const Row& row) const {
+        FieldInputs out;
         for (const auto& b : bindings_) {
             out.push_back(b.show(row));
         }
         return out;
     }
     // Stores every field that reads; returns the first that does not, or -1.
-    int storeInto(Row& row, const FieldValues& values, const Row* shown) const {
+    int storeInto(Row& row, const FieldInputs& values, const Row* shown) const {
         int bad = -1;
         for (std::size_t i = 0; i < bindings_.size() && i < values.size(); ++i) {
             if (!bindings_[i].store(row, values[i], shown) && bad < 0) {
@@ -277,7 +277,7 @@ class TableEditorOf : public TableEditor {
         return bad;
     }
     template <class Rule>
-    EditOutcome rework(FieldValues& values, Rule rule) const {
+    EditOutcome rework(FieldInputs& values, Rule rule) const {
         Row row = rules_.blank;
         if (const int bad = storeInto(row, values, list_.currentRow()); bad >= 0) {
             return {ListEdit::ignored, bad};

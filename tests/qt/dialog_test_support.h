@@ -10,7 +10,7 @@
 
 #include "base/questions.h"
 
-namespace kesto::gui::test {
+namespace kesto::dialogs::test {
 
 // Records every message and question in order; questions are answered from `answers`
 // (false when absent).
@@ -42,4 +42,4 @@ inline void savePicture(QWidget& w, const QString& name) {
     w.grab().save(folder + "/" + name + ".png");
 }
 
-}  // namespace kesto::gui::test
+}  // namespace kesto::dialogs::test

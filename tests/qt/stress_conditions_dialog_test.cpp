@@ -9,7 +9,7 @@
 #include "dialog_test_support.h"
 #include "dialogs/list_edit_panel.h"
 
-namespace kesto::gui {
+namespace kesto::dialogs {
 namespace {
 
 StressConditions sample() {
@@ -112,7 +112,7 @@ class StressConditionsDialogTest : public QObject {
 };
 
 }  // namespace
-}  // namespace kesto::gui
+}  // namespace kesto::dialogs
 
-QTEST_MAIN(kesto::gui::StressConditionsDialogTest)
+QTEST_MAIN(kesto::dialogs::StressConditionsDialogTest)
 #include "stress_conditions_dialog_test.moc"

@@ -16,7 +16,7 @@
 #include "tables/table_store.h"
 #include "test_support.h"
 
-namespace kesto::gui {
+namespace kesto::dialogs {
 namespace {
 
 QLineEdit* lineEdit(TableEditorDialog& d, int field) {
@@ -190,12 +190,12 @@ class TableFileDialogTest : public QObject {
 };
 
 }  // namespace
-}  // namespace kesto::gui
+}  // namespace kesto::dialogs
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    kesto::gui::TableEditorDialogTest editors;
-    kesto::gui::TableFileDialogTest files;
+    kesto::dialogs::TableEditorDialogTest editors;
+    kesto::dialogs::TableFileDialogTest files;
     return QTest::qExec(&editors, argc, argv) | QTest::qExec(&files, argc, argv);
 }
 #include "table_editor_dialog_test.moc"
