@@ -2,7 +2,7 @@
 // two that carry a fault an engineer recognises.
 #include <gtest/gtest.h>
 
-#include "model/document.h"
+#include "document/document.h"
 
 namespace kesto {
 namespace {

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
+#include "base/csv.h"
+#include "base/text_format.h"
 #include "cli_support.h"
-#include "model/csv.h"
-#include "model/text_format.h"
 
 namespace kesto {
 namespace {

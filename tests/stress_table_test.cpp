@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "model/codepage.h"
-#include "model/csv.h"
+#include "base/codepage.h"
+#include "base/csv.h"
 #include "model/document_file.h"
 #include "model/new_document.h"
 #include "model/stress_table.h"

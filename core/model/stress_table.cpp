@@ -7,10 +7,10 @@
 #include <optional>
 #include <tuple>
 
-#include "model/codepage.h"
-#include "model/csv.h"
+#include "base/codepage.h"
+#include "base/csv.h"
+#include "base/text_format.h"
 #include "model/new_document.h"
-#include "model/text_format.h"
 
 namespace kesto {
 namespace {

@@ -1,7 +1,7 @@
 #include "report/results_table.h"
 
-#include "model/csv.h"
-#include "model/text_format.h"
+#include "base/csv.h"
+#include "base/text_format.h"
 
 namespace kesto {
 

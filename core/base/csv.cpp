@@ -1,9 +1,9 @@
-#include "model/csv.h"
+#include "base/csv.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "model/codepage.h"
+#include "base/codepage.h"
 
 namespace kesto {
 namespace {
