@@ -6,6 +6,7 @@
 
 #include "base/codepage.h"
 #include "base/csv.h"
+#include "calc_test_support.h"
 #include "model/document_file.h"
 #include "model/new_document.h"
 #include "model/stress_table.h"
@@ -203,6 +204,47 @@ TEST(StressTable, RefusesBadHeadersAndUnreadableText) {
           {"2: 符号が空です", "3: 閉じた引用符（\"）の後に文字があります"});
     check("mark,dir,case,N,M,Q\n\xF0\x9F\x98\x80,X,G,1,2,3\n",
           {"2: 符号「\xF0\x9F\x98\x80」はシフトJISで表せない文字を含みます"});
+}
+
+TEST(StressTable, HugeOrHopelessTablesStopEarly) {
+    DocumentData doc = twoPages();
+    const std::string before = serializeDocument(doc);
+    std::string hopeless = "mark,dir,case,N,M,Q\n";
+    for (int i = 0; i < 3000; ++i) {
+        hopeless += "C1,Z,G,1,2,3\n";
+    }
+    const auto result = importStressTable(hopeless, doc.conditions, doc.unitSystem, false);
+    ASSERT_EQ(result.problems.size(), 1001u);
+    EXPECT_EQ(problemLines(result).back(), "1002: 問題が多いため、ここから先は調べていません");
+    const auto huge =
+        importStressTable(std::string((64 << 20) + 1, ','), doc.conditions, doc.unitSystem, false);
+    EXPECT_EQ(problemLines(huge), std::vector<std::string>{"1: 表が大きすぎます（64MBまで）"});
+    EXPECT_TRUE(serializeDocument(doc) == before);
+}
+
+TEST(StressTable, DamagedTablesChangeNothingOrApplyWhole) {
+    const DocumentData original = twoPages();
+    const std::string table = writeStressTable(original.conditions);
+    testing::RandomValues random(18);
+    const std::string alphabet = ",\t\"\r\n -+.eXYGKU:0123456789\x82\xA0\xEF\xFF";
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes = table;
+        if (round % 3 == 0) {
+            bytes.resize(static_cast<std::size_t>(random.uniform(0, double(bytes.size()))));
+        } else {
+            for (int k = 0; k < 1 + round % 5; ++k) {
+                const auto at = static_cast<std::size_t>(random.uniform(0, double(bytes.size())));
+                const auto c = static_cast<std::size_t>(random.uniform(0, double(alphabet.size())));
+                bytes[std::min(at, bytes.size() - 1)] = alphabet[std::min(c, alphabet.size() - 1)];
+            }
+        }
+        DocumentData doc = twoPages();
+        const auto result = importStressTable(bytes, doc.conditions, doc.unitSystem, round % 2);
+        if (!result.problems.empty()) {
+            EXPECT_EQ(result.rows, 0);
+            EXPECT_TRUE(serializeDocument(doc) == serializeDocument(original)) << bytes;
+        }
+    }
 }
 
 TEST(StressTable, QuotedFieldsKeepEveryCharacter) {

@@ -18,14 +18,18 @@ namespace {
 enum Column { kMark, kDir, kCase, kN, kM, kQ, kColumnCount };
 
 // Accepted header names per column; letters compare without regard to case.
-const std::array<std::array<std::string_view, 3>, kColumnCount> kHeaderNames = {{
-    {"mark", "符号", ""},
-    {"dir", "方向", ""},
-    {"case", "応力", ""},
-    {"N", "Ｎ", ""},
-    {"M", "Ｍ", ""},
-    {"Q", "Ｑ", ""},
+const std::array<std::array<std::string_view, 2>, kColumnCount> kHeaderNames = {{
+    {"mark", "符号"},
+    {"dir", "方向"},
+    {"case", "応力"},
+    {"N", "Ｎ"},
+    {"M", "Ｍ"},
+    {"Q", "Ｑ"},
 }};
+// A building of a thousand column bases with a dozen cases stays far below this.
+constexpr std::size_t kLargestStressTable = std::size_t{64} << 20;
+// Beyond this many problems the table is plainly not a stress table; listing more helps nobody.
+constexpr std::size_t kMostProblems = 1000;
 constexpr std::string_view kHeaderLine = "mark,dir,case,N,M,Q";
 constexpr const char* kDirNames[2] = {"X", "Y"};
 
@@ -39,7 +43,7 @@ bool sameName(std::string_view a, std::string_view b) {
 std::optional<int> columnOf(std::string_view header) {
     for (int c = 0; c < kColumnCount; ++c) {
         for (std::string_view name : kHeaderNames[c]) {
-            if (!name.empty() && sameName(header, name)) {
+            if (sameName(header, name)) {
                 return c;
             }
         }
@@ -93,6 +97,10 @@ class TableImport {
         : cnt_(cnt), unitSystem_(unitSystem), addPages_(addPages) {}
 
     StressTableImport run(std::string_view bytes) {
+        if (bytes.size() > kLargestStressTable) {
+            problem(1, strprintf("表が大きすぎます（%zuMBまで）", kLargestStressTable >> 20));
+            return finish();
+        }
         const SpreadsheetText text = decodeSpreadsheetText(bytes);
         if (!text.utf8) {
             problem(text.badLine, "UTF-8でもシフトJIS（コードページ932）でもない文字があります");
@@ -112,6 +120,10 @@ class TableImport {
             return finish();
         }
         for (std::size_t i = 1; i < table.records.size(); ++i) {
+            if (result_.problems.size() >= kMostProblems) {
+                problem(table.records[i].line, "問題が多いため、ここから先は調べていません");
+                break;
+            }
             readRow(table.records[i]);
         }
         if (result_.problems.empty()) {
