@@ -38,6 +38,8 @@ class MainWindow : public QMainWindow {
     QUndoStack& undoStack() { return undo_; }
     QString pagePaneText() const { return pagePane_->text(); }
 
+    // After any change: view, status-bar page text, command states, title.
+    void documentChanged();
     // Shows the window where it was at the end of the last run.
     void showAtStoredPlacement();
 
@@ -80,8 +82,6 @@ class MainWindow : public QMainWindow {
     void buildToolBar();
     void connectCommands();
     void rebuildRecentFiles();
-    // After any change: view, status-bar page text, command states, title.
-    void documentChanged();
     // After a new or opened document: nothing to undo, messages of the old one gone.
     void documentReplaced();
     void updateCommands();

@@ -57,6 +57,7 @@ void writeWindowPlacement(Profile& profile, const WindowPlacement& placement) {
 WindowPlacement placementOf(const QWidget& window) {
     WindowPlacement p;
     p.normal = window.normalGeometry().isValid() ? window.normalGeometry() : window.geometry();
+    p.normal.moveTopLeft(p.normal.topLeft() - (window.geometry().topLeft() - window.pos()));
     const Qt::WindowStates state = window.windowState();
     p.minimised = state.testFlag(Qt::WindowMinimized);
     p.maximised = state.testFlag(Qt::WindowMaximized);
@@ -64,7 +65,8 @@ WindowPlacement placementOf(const QWidget& window) {
 }
 
 void showWithPlacement(QWidget& window, const WindowPlacement& placement) {
-    window.setGeometry(placement.normal);
+    window.move(placement.normal.topLeft());
+    window.resize(placement.normal.size());
     Qt::WindowStates state;
     if (placement.minimised) {
         state = Qt::WindowMinimized;

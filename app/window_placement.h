@@ -12,6 +12,8 @@ class QWidget;
 namespace kesto::app {
 
 struct WindowPlacement {
+    // The restored window: the position of its frame and the size of its inside, so that a
+    // window placed where it was stored stores the same rectangle again on every platform.
     QRect normal{QPoint(0, 0), QPoint(639, 479)};  // the first run: (0, 0)-(640, 480)
     bool minimised = false;
     bool maximised = false;
