@@ -66,6 +66,7 @@ void MainWindow::toggleMessages() {
 }
 
 void MainWindow::jumpToMessage(const QString& line) {
+    view_->closeEditors();
     goToPage(document_->pageOfMessageLine(line.toStdString()));
 }
 

@@ -106,8 +106,12 @@ void MainWindow::buildToolBar() {
 
 void MainWindow::connectCommands() {
     using enum Command;
+    // Every command first stores the value of an open cell editor.
     const auto on = [this](Command c, auto slot) {
-        connect(action(c), &QAction::triggered, this, slot);
+        connect(action(c), &QAction::triggered, this, [this, slot] {
+            view_->closeEditors();
+            slot();
+        });
     };
     on(fileNew, [this] { newDocument(); });
     on(fileOpen, [this] { openWithDialog(); });
@@ -163,6 +167,7 @@ void MainWindow::rebuildRecentFiles() {
             new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()), this);
         a->setStatusTip(path);
         connect(a, &QAction::triggered, this, [this, path] {
+            view_->closeEditors();
             if (maybeSave()) {
                 openDocument(path);
             }
@@ -229,6 +234,7 @@ void MainWindow::showAtStoredPlacement() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    view_->closeEditors();
     if (!maybeSave()) {
         event->ignore();
         return;
@@ -252,6 +258,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
         return;
     }
     event->acceptProposedAction();
+    view_->closeEditors();
     if (maybeSave()) {
         openDocument(urls.front().toLocalFile());
     }

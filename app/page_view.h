@@ -14,6 +14,7 @@ class PageView : public QAbstractScrollArea {
     explicit PageView(QWidget* parent = nullptr) : QAbstractScrollArea(parent) {}
     void setDocument(kesto::KestoDocument* document) { document_ = document; }
     void refresh() { viewport()->update(); }
+    void closeEditors() {}
 
   signals:
     void cellCommitted(int editOrder, kesto::CellInput value);
