@@ -7,6 +7,7 @@
 #include "app/long_work.h"
 #include "app/main_window.h"
 #include "app/message_window.h"
+#include "app/page_view.h"
 #include "app/undo_commands.h"
 #include "calc/calculation_commands.h"
 
