@@ -42,7 +42,11 @@ bool MainWindow::openDocument(const QString& path) {
         QMessageBox::warning(this, kTitle, QString::fromUtf8(e.what()));
         return false;
     } catch (const FileFormatError& e) {
-        showFailure(this, QStringLiteral("ファイル %1 は壊れています。").arg(path), e.what());
+        QString text = QStringLiteral("ファイル %1 は壊れています。").arg(path);
+        if (e.offset()) {
+            text += QStringLiteral("\n先頭から %1 バイトの位置で読み込めません。").arg(*e.offset());
+        }
+        showFailure(this, text, e.what());
         return false;
     } catch (const FileAccessError& e) {
         recent_.remove(path);

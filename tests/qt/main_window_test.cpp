@@ -246,7 +246,7 @@ void MainWindowTest::refusedAndDamagedFilesLeaveTheDocument_data() {
                                       "\x0AKesto 1.04\x05"
                                       "ab",
                                       14)
-                               << QStringLiteral("ファイル %1 は壊れています。\n12 バイト目");
+                               << QStringLiteral("ファイル %1 は壊れています。\n先頭から 11 バイトの位置で読み込めません。");
     QTest::newRow("missing") << QByteArray() << QStringLiteral("ファイル %1 が見つかりません。");
 }
 
