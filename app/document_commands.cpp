@@ -9,7 +9,7 @@
 #include "app/message_window.h"
 #include "app/page_view.h"
 #include "app/undo_commands.h"
-#include "calc/calculation_commands.h"
+#include "document/detail_file.h"
 
 namespace kesto::app {
 

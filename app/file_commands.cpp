@@ -6,7 +6,7 @@
 
 #include "app/long_work.h"
 #include "app/main_window.h"
-#include "model/archive.h"
+#include "base/archive.h"
 #include "platform/files.h"
 
 namespace kesto::app {

@@ -13,7 +13,7 @@
 #include "app/commands.h"
 #include "app/recent_files.h"
 #include "app/settings_profile.h"
-#include "model/document.h"
+#include "document/document.h"
 
 class QMenu;
 

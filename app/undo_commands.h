@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/building_dialog.h"
-#include "model/document.h"
+#include "document/document.h"
 
 namespace kesto::app {
 

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <string>
 
-#include "model/text_format.h"
+#include "base/text_format.h"
 
 namespace kesto::app {
 namespace {

@@ -8,8 +8,8 @@
 #include "calc/rotational_stiffness.h"
 #include "calc/shape_input.h"
 #include "command.h"
+#include "document/open_document.h"
 #include "model/document_json.h"
-#include "model/open_document.h"
 
 namespace kesto::cli {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "base/codepage.h"
 #include "calc/page_calculation.h"
 #include "cli_document.h"
-#include "model/codepage.h"
 
 namespace kesto {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text_format.h"
+#include "base/units.h"
 #include "calc_test_support.h"
-#include "model/text_format.h"
-#include "model/units.h"
 
 namespace kesto {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <utility>
 
+#include "base/text_format.h"
+#include "base/units.h"
 #include "calc/page_context.h"
 #include "calc/shape_input.h"
-#include "model/text_format.h"
-#include "model/units.h"
 #include "tables/lookup.h"
 #include "tables/material_strength.h"
 
