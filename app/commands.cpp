@@ -7,7 +7,7 @@
 namespace kesto::app {
 namespace {
 
-struct CommandSpec {
+struct CommandEntry {
     Command command;
     const char* text;
     const char* prompt;  // the status-bar text while the item is highlighted
@@ -17,7 +17,7 @@ struct CommandSpec {
 };
 
 // Built on use: key sequences need the running application.
-std::vector<CommandSpec> commandSpecs() {
+std::vector<CommandEntry> commandTable() {
     return {
         {Command::fileNew, "新規作成(&N)", "新規にﾌｧｲﾙを作成します。", "新規作成",
          QKeySequence::New},
@@ -100,16 +100,16 @@ std::vector<CommandSpec> commandSpecs() {
 
 CommandActions createCommandActions(QObject* owner) {
     CommandActions actions{};
-    const std::vector<CommandSpec> specs = commandSpecs();
-    Q_ASSERT(specs.size() == kCommandCount);
-    for (const CommandSpec& spec : specs) {
-        auto* action = new QAction(QString::fromUtf8(spec.text), owner);
-        action->setStatusTip(QString::fromUtf8(spec.prompt));
-        action->setToolTip(QString::fromUtf8(spec.tip));
-        action->setShortcut(spec.keys);
-        action->setCheckable(spec.checkable);
-        action->setIcon(toolbarIcon(spec.command));
-        actions[static_cast<std::size_t>(spec.command)] = action;
+    const std::vector<CommandEntry> entries = commandTable();
+    Q_ASSERT(entries.size() == kCommandCount);
+    for (const CommandEntry& entry : entries) {
+        auto* action = new QAction(QString::fromUtf8(entry.text), owner);
+        action->setStatusTip(QString::fromUtf8(entry.prompt));
+        action->setToolTip(QString::fromUtf8(entry.tip));
+        action->setShortcut(entry.keys);
+        action->setCheckable(entry.checkable);
+        action->setIcon(toolbarIcon(entry.command));
+        actions[static_cast<std::size_t>(entry.command)] = action;
     }
     return actions;
 }
