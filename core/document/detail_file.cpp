@@ -9,20 +9,6 @@
 namespace kesto {
 namespace {
 
-// Length of the UTF-8 sequence that starts with byte c (1 for a stray byte).
-std::size_t sequenceLength(unsigned char c) {
-    if (c >= 0xF0) {
-        return 4;
-    }
-    if (c >= 0xE0) {
-        return 3;
-    }
-    if (c >= 0xC0) {
-        return 2;
-    }
-    return 1;
-}
-
 // A line in code page 932; a character without a code becomes '?'.
 std::string encodeLine(const std::string& line) {
     if (auto encoded = encodeCp932(line)) {
@@ -31,7 +17,7 @@ std::string encodeLine(const std::string& line) {
     std::string out;
     for (std::size_t i = 0; i < line.size();) {
         const std::size_t n =
-            std::min(sequenceLength(static_cast<unsigned char>(line[i])), line.size() - i);
+            std::min(utf8SequenceLength(static_cast<unsigned char>(line[i])), line.size() - i);
         const auto one = encodeCp932(std::string_view(line).substr(i, n));
         out += one ? *one : std::string("?");
         i += n;
