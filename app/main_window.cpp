@@ -11,6 +11,7 @@
 
 #include "app/message_window.h"
 #include "app/page_view.h"
+#include "app/undo_commands.h"
 #include "app/window_placement.h"
 
 namespace kesto::app {
@@ -147,9 +148,8 @@ void MainWindow::connectCommands() {
     connect(messages_, &MessageWindow::jumpRequested, this, &MainWindow::jumpToMessage);
     connect(messages_, &MessageWindow::visibilityChanged, action(messages), &QAction::setChecked);
     connect(view_, &PageView::cellCommitted, this, [this](int editOrder, CellInput value) {
-        if (document_->editCell(editOrder, value)) {
-            markModifiedForGood();
-            documentChanged();
+        if (document_->currentPage() != nullptr) {
+            undo_.push(new EditCellCommand(*document_, editOrder, std::move(value)));
         }
     });
 }

@@ -46,8 +46,7 @@ bool saveScreenshot(MainWindow& window, const QString& document, const QString& 
     if (messages->isVisible()) {
         const QPixmap side = framed(*messages);
         QPainter p(&sheet);
-        p.drawPixmap(sheet.width() - side.width() - 28, sheet.height() - side.height() - 40,
-                     side);
+        p.drawPixmap(sheet.width() - side.width() - 28, sheet.height() - side.height() - 40, side);
     }
     return sheet.save(picture, "PNG");
 }
