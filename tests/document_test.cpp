@@ -138,6 +138,27 @@ TEST(Document, NewKeepsTheConditionsOfThePreviousDocument) {
     EXPECT_FALSE(doc->isModified());
 }
 
+TEST(Document, OpenLaysOutTheNewPagesBeforeItReportsProgress) {
+    Program p;
+    DocumentData other;
+    installBuiltInDefaults(other.conditions);
+    for (const char* mark : {"X1", "X2"}) {
+        other.conditions.pages.append(makeNewPage(other.conditions, 1)).mark = mark;
+    }
+    writeFileAtomic(p.dir.file("other.kso"), serializeDocument(other));
+    auto doc = p.start();
+    std::vector<std::string> shown;
+    doc->open(p.dir.file("other.kso"), [&](int, int) {
+        // What the screen would draw while the pages are recalculated.
+        for (const DisplayCell& cell : doc->pageCells()) {
+            shown.push_back(cellText(cell));
+        }
+        return true;
+    });
+    ASSERT_FALSE(shown.empty());
+    EXPECT_NE(std::find(shown.begin(), shown.end(), "X1"), shown.end());
+}
+
 TEST(Document, OpeningAFileNeverSavedLeavesTheDefaultsFileAlone) {
     Program p;
     DocumentData other;
@@ -408,6 +429,22 @@ TEST(Document, SwappingPagesFollowsTheMovedPage) {
     EXPECT_EQ(doc->conditions().pages[1].mark, "A");
     EXPECT_TRUE(doc->isModified());
     EXPECT_FALSE(doc->swapPages(1, 2));
+}
+
+TEST(Document, ReplacingAPageLaysItOutAgain) {
+    Program p;
+    auto doc = p.start();
+    doc->insertPage();
+    doc->setModified(false);
+    CKesto edited = *doc->currentPage();
+    edited.plateB = 700;
+    EXPECT_TRUE(doc->replacePage(1, edited));
+    EXPECT_EQ(doc->currentPage()->plateB, 700);
+    EXPECT_EQ(doc->figureCaptions().plate, "BPL-700x650x36");
+    EXPECT_TRUE(doc->isModified());
+    EXPECT_FALSE(doc->replacePage(2, edited));
+    EXPECT_FALSE(doc->replacePage(-1, edited));
+    EXPECT_EQ(doc->pageCount(), 2);
 }
 
 TEST(Document, UnitConversion) {

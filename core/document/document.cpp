@@ -14,47 +14,6 @@
 #include "tables/table_store.h"
 
 namespace kesto {
-namespace {
-
-constexpr double kLargestEntry = 99999.0;
-
-// The inputs a new page takes over from the current one: everything but the mark, the basic
-// stresses, the route-3 forces and the page-level concrete shear switch.
-void copyInputs(const CKesto& from, CKesto& to) {
-    to.concreteGrade = from.concreteGrade;
-    to.columnSteelGrade = from.columnSteelGrade;
-    to.basePlateSteelGrade = from.basePlateSteelGrade;
-    to.ribSteelGrade = from.ribSteelGrade;
-    to.boltSteelGrade = from.boltSteelGrade;
-    to.boltName = from.boltName;
-    to.columnSection = from.columnSection;
-    to.columnKind = from.columnKind;
-    to.rotated = from.rotated;
-    to.wingPlate = from.wingPlate;
-    to.boltCountX = from.boltCountX;
-    to.boltCountY = from.boltCountY;
-    to.ribCountX = from.ribCountX;
-    to.ribCountY = from.ribCountY;
-    to.plateB = from.plateB;
-    to.plateD = from.plateD;
-    to.plateT = from.plateT;
-    to.ribH = from.ribH;
-    to.ribT = from.ribT;
-    to.boltGaugeX = from.boltGaugeX;
-    to.boltGaugeY = from.boltGaugeY;
-    to.ribGaugeX = from.ribGaugeX;
-    to.ribGaugeY = from.ribGaugeY;
-    to.useAnchorBlock = from.useAnchorBlock;
-    to.pedestalB = from.pedestalB;
-    to.pedestalD = from.pedestalD;
-    to.anchorBlockB = from.anchorBlockB;
-    to.anchorBlockD = from.anchorBlockD;
-    to.boltLength = from.boltLength;
-    to.inputAa = from.inputAa;
-    to.inputAc = from.inputAc;
-}
-
-}  // namespace
 
 std::string shortenedConcreteName(const std::string& name) {
     constexpr std::size_t kBytes = 4;
@@ -121,12 +80,15 @@ void KestoDocument::onNewDocument(std::time_t now) {
     modified_ = false;
 }
 
-TableProblems KestoDocument::open(const std::string& path) {
+TableProblems KestoDocument::open(const std::string& path, const PageProgress& progress) {
     TableProblems problems = openDocument(path, programFolder_, data_);
     path_ = path;
     currentPageIndex_ = data_.conditions.pages.empty() ? -1 : 0;
     rebuildConditionLines();
-    recalculateOnOpen(data_.conditions, data_.unitSystem, messageLines_);
+    // The cells pointed into the pages just replaced: lay out the new first page before
+    // `progress` lets the screen draw.
+    rebuildCells();
+    recalculateOnOpen(data_.conditions, data_.unitSystem, messageLines_, progress);
     rebuildCells();
     modified_ = false;
     return problems;
@@ -178,11 +140,9 @@ bool KestoDocument::goToPage(int k) {
 }
 
 void KestoDocument::insertPageAfterCurrent(bool fromCommand) {
-    auto page = std::make_unique<CKesto>(makeNewPage(data_.conditions, data_.unitSystem));
     const CKesto* current = currentPage();
-    if (current != nullptr) {
-        copyInputs(*current, *page);
-    }
+    auto page =
+        std::make_unique<CKesto>(makeInsertedPage(data_.conditions, data_.unitSystem, current));
     auto& pages = data_.conditions.pages;
     const std::size_t at =
         current != nullptr ? static_cast<std::size_t>(currentPageIndex_) + 1 : pages.size();
@@ -221,6 +181,16 @@ bool KestoDocument::swapPages(int i, int j) {
     pages.insert(lo, std::move(upper));
     pages.insert(hi, std::move(lower));
     currentPageIndex_ = j;
+    rebuildCells();
+    modified_ = true;
+    return true;
+}
+
+bool KestoDocument::replacePage(int index, CKesto page) {
+    if (index < 0 || index >= pageCount()) {
+        return false;
+    }
+    data_.conditions.pages[static_cast<std::size_t>(index)] = std::move(page);
     rebuildCells();
     modified_ = true;
     return true;
@@ -283,10 +253,10 @@ bool KestoDocument::calculateThisPage() {
     return !messageLines_.empty();
 }
 
-bool KestoDocument::calculateAllPages() {
+bool KestoDocument::calculateAllPages(const PageProgress& progress) {
     kesto::calculateAllPages(data_.conditions, data_.unitSystem,
-                             detailHeader(path_, data_.conditions, data_.unitSystem),
-                             messageLines_);
+                             detailHeader(path_, data_.conditions, data_.unitSystem), messageLines_,
+                             progress);
     writeDetailFile(programFolder_, data_.conditions);
     rebuildCells();
     modified_ = true;
