@@ -25,7 +25,7 @@ void MainWindow::editBuilding() {
 void MainWindow::setUnitSystem(int unit) {
     if (unit != document_->unitSystem()) {
         undo_.push(new UnitCommand(*document_, unit));
-        warnAboutTables(document_->tableProblems());
+        warnAboutTables(document_->takeTableProblems());
     }
     updateCommands();
 }

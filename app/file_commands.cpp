@@ -104,7 +104,7 @@ void MainWindow::newDocument() {
     }
     document_->onNewDocument(std::time(nullptr));
     documentReplaced();
-    warnAboutTables(document_->tableProblems());
+    warnAboutTables(document_->takeTableProblems());
 }
 
 void MainWindow::openWithDialog() {

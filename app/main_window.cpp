@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
 #include <ctime>
@@ -239,6 +240,7 @@ void MainWindow::markModifiedForGood() {
 
 void MainWindow::showAtStoredPlacement() {
     showWithPlacement(*this, readWindowPlacement(profile_));
+    warnAboutTables(document_->takeTableProblems());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -248,7 +250,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     writeWindowPlacement(profile_, placementOf(*this));
-    warnAboutTables(document_->endProgram());
+    // An edited table that cannot be written stays marked; the user may try again (after
+    // freeing the disk or closing the program that holds the file) before it is lost.
+    TableProblems problems = document_->endProgram();
+    while (!problems.empty() && askToRetryTables(problems)) {
+        problems = document_->endProgram();
+    }
     messages_->close();
     event->accept();
 }
@@ -272,19 +279,45 @@ void MainWindow::dropEvent(QDropEvent* event) {
     }
 }
 
+namespace {
+
+// Each problem names its file on the first line; the technical details follow.
+void describeTables(QMessageBox& box, const TableProblems& problems, const QString& question) {
+    QStringList lines;
+    QString detail;
+    for (const std::string& p : problems) {
+        const QString text = QString::fromStdString(p);
+        lines << text.section(QLatin1Char('\n'), 0, 0);
+        detail += text + QLatin1Char('\n');
+    }
+    if (!question.isEmpty()) {
+        lines << QString() << question;
+    }
+    box.setText(lines.join(QLatin1Char('\n')));
+    box.setDetailedText(detail);
+}
+
+}  // namespace
+
 void MainWindow::warnAboutTables(const TableProblems& problems) {
     if (problems.empty()) {
         return;
     }
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Kesto"),
-                    QStringLiteral("表ファイルを読み書きできませんでした。"), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Kesto"), QString(), QMessageBox::Ok,
                     this);
-    QString detail;
-    for (const std::string& p : problems) {
-        detail += QString::fromStdString(p) + QLatin1Char('\n');
-    }
-    box.setDetailedText(detail);
+    describeTables(box, problems, {});
     box.exec();
+}
+
+bool MainWindow::askToRetryTables(const TableProblems& problems) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Kesto"), QString(), QMessageBox::NoButton,
+                    this);
+    describeTables(box, problems,
+                   QStringLiteral("もう一度書き込みますか？ 終了すると表の変更は失われます。"));
+    QPushButton* retry = box.addButton(QStringLiteral("再試行"), QMessageBox::AcceptRole);
+    box.addButton(QStringLiteral("終了"), QMessageBox::RejectRole);
+    box.exec();
+    return box.clickedButton() == retry;
 }
 
 }  // namespace kesto::app

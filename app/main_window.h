@@ -90,6 +90,8 @@ class MainWindow : public QMainWindow {
     void markModifiedForGood();
     void showCalculationMessages(bool any);
     void warnAboutTables(const TableProblems& problems);
+    // True when the user asks to write the tables again.
+    bool askToRetryTables(const TableProblems& problems);
 
     QSettings& settings_;
     SettingsProfile profile_;

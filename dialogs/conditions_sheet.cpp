@@ -52,6 +52,18 @@ QWidget* withUnit(QWidget* parent, QLineEdit* edit, const QString& unit) {
     return w;
 }
 
+// A page of rows: caption, then radio buttons or an edit.
+std::pair<QWidget*, QGridLayout*> rowsPage() {
+    auto* page = new QWidget;
+    auto* g = new QGridLayout;
+    g->setHorizontalSpacing(16);
+    g->setColumnStretch(3, 1);
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(g);
+    layout->addStretch();
+    return {page, g};
+}
+
 }  // namespace
 
 ConditionsSheet::ConditionsSheet(const CKestoCnt& conditions, QWidget* parent)
@@ -61,11 +73,7 @@ ConditionsSheet::ConditionsSheet(const CKestoCnt& conditions, QWidget* parent)
     tabs_->addTab(designPage(), QStringLiteral("設計条件"));
     tabs_->addTab(sectionPage(), QStringLiteral("柱断面性能"));
     tabs_->addTab(otherPage(), QStringLiteral("その他"));
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &ConditionsSheet::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &ConditionsSheet::reject);
+    auto* buttons = okCancelButtons();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addWidget(buttons);
@@ -141,9 +149,7 @@ QWidget* ConditionsSheet::designPage() {
 }
 
 QWidget* ConditionsSheet::sectionPage() {
-    auto* page = new QWidget;
-    auto* g = new QGridLayout;
-    g->setHorizontalSpacing(16);
+    auto [page, g] = rowsPage();
     addRadioRow(g, 0, QStringLiteral("断面性能計算方法"),
                 {QStringLiteral("欠損考慮"), QStringLiteral("鋼材表参照")}, &O::sectionFromTable);
     addRadioRow(g, 1, QStringLiteral("断面性能値の丸め"),
@@ -161,25 +167,15 @@ QWidget* ConditionsSheet::sectionPage() {
                      row, 1, 1, 2);
         ++row;
     }
-    g->setColumnStretch(3, 1);
-    auto* layout = new QVBoxLayout(page);
-    layout->addLayout(g);
-    layout->addStretch();
     return page;
 }
 
 QWidget* ConditionsSheet::otherPage() {
-    auto* page = new QWidget;
-    auto* g = new QGridLayout;
-    g->setHorizontalSpacing(16);
+    auto [page, g] = rowsPage();
     addRadioRow(g, 0, QStringLiteral("長期／短期の区別"),
                 {QStringLiteral("しない"), QStringLiteral("する")}, &O::distinguishLongShort);
     addRadioRow(g, 1, QStringLiteral("計算過程詳細ﾌｧｲﾙ出力"),
                 {QStringLiteral("しない"), QStringLiteral("する")}, &O::writeDetailFile);
-    g->setColumnStretch(3, 1);
-    auto* layout = new QVBoxLayout(page);
-    layout->addLayout(g);
-    layout->addStretch();
     return page;
 }
 

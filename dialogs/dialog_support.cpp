@@ -1,5 +1,6 @@
 #include "dialogs/dialog_support.h"
 
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMessageBox>
 
@@ -39,6 +40,15 @@ std::optional<double> AskingDialog::numberIn(QLineEdit* edit) {
 bool AskingDialog::confirmed(ListAction action, int current) {
     return action != ListAction::deleteRow ||
            (current >= 0 && questions().askOkCancel(kDeleteQuestion));
+}
+
+QDialogButtonBox* AskingDialog::okCancelButtons(Qt::Orientation orientation) {
+    auto* buttons = new QDialogButtonBox(orientation, this);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &AskingDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &AskingDialog::reject);
+    return buttons;
 }
 
 QLineEdit* numberEdit(QWidget* parent, int width) {

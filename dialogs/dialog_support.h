@@ -10,6 +10,7 @@
 #include "base/editable_list.h"
 #include "base/questions.h"
 
+class QDialogButtonBox;
 class QLineEdit;
 
 namespace kesto::dialogs {
@@ -46,6 +47,8 @@ class AskingDialog : public QDialog {
     std::optional<double> numberIn(QLineEdit* edit);
     // Delete asks "削除します。" first, and only when there is a current row.
     bool confirmed(ListAction action, int current);
+    // The buttons "OK" and "ｷｬﾝｾﾙ", bound to accept and reject.
+    QDialogButtonBox* okCancelButtons(Qt::Orientation orientation = Qt::Horizontal);
 
   private:
     MessageBoxQuestions own_;

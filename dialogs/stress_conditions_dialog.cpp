@@ -39,11 +39,7 @@ StressConditionsDialog::StressConditionsDialog(const StressConditions& condition
 
     gamma_ = new QLineEdit(qs(conditions.gammaStressName), this);
     gamma_->setFixedWidth(80);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &StressConditionsDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &StressConditionsDialog::reject);
+    auto* buttons = okCancelButtons();
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(new QLabel(QStringLiteral("γ倍する基本応力名称（地震時）"), this));
     bottom->addWidget(gamma_);

@@ -93,11 +93,7 @@ TableEditorDialog::TableEditorDialog(TableEditor& editor, QWidget* parent)
         showCurrent();
     });
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TableEditorDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &TableEditorDialog::reject);
+    auto* buttons = okCancelButtons();
     auto* bottom = new QHBoxLayout;
     if (editor.hasTableFile()) {
         fileButton_ = new QPushButton(QStringLiteral("ファイル"), this);

@@ -33,11 +33,7 @@ TableFileDialog::TableFileDialog(TableFileChoice& choice, QWidget* parent)
     connect(open_, &QPushButton::clicked, this, [this] { openFile(); });
     connect(new_, &QPushButton::clicked, this, [this] { startNew(); });
 
-    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TableFileDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &TableFileDialog::reject);
+    auto* buttons = okCancelButtons(Qt::Vertical);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("ファイル名"), this), 0, 0);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "base/archive.h"
 #include "document/text_report.h"
 #include "model/new_document.h"
@@ -9,6 +11,7 @@
 #include "report/print_settings_store.h"
 #include "report_test_support.h"
 #include "tables/material_tables.h"
+#include "tables/table_files.h"
 #include "tables/table_store.h"
 
 namespace kesto {
@@ -351,7 +354,7 @@ TEST(Document, UnitSwitchMarksOnlyAChange) {
     writeFileAtomic(p.dir.file(concreteFileName(1)), std::string("\x05", 1));
     doc->conditions().concreteTable.append(CConcreteRaw{"Fc210", 0, 0, 210});
     EXPECT_TRUE(doc->setUnitSystem(1));
-    EXPECT_EQ(doc->tableProblems().size(), 1u);
+    EXPECT_EQ(doc->takeTableProblems().size(), 1u);
     EXPECT_EQ(doc->conditions().concreteTable.size(), 1u);
 }
 
@@ -515,6 +518,57 @@ TEST(Document, CalculatingCollectsMessagesAndWritesTheDetailFile) {
     doc->insertPage();
     EXPECT_TRUE(doc->calculateAllPages());
     EXPECT_EQ(std::count(doc->messageLines().begin(), doc->messageLines().end(), "[C]"), 2);
+}
+
+}  // namespace
+}  // namespace kesto
+
+namespace kesto {
+namespace {
+
+TEST(DocumentTables, ADamagedTableFileIsReportedOnceByName) {
+    Program p;
+    writeFileAtomic(p.dir.file(concreteFileName(1)), std::string("\x05", 1));
+    writeFileAtomic(p.dir.file("Ｈ形鋼JIS.tbl"), "CSteel");
+    auto doc = p.start();
+    const TableProblems first = doc->takeTableProblems();
+    ASSERT_EQ(first.size(), 2u);  // the material table of the start and the section table
+    EXPECT_EQ(first[0].rfind("表ファイル " + p.dir.file(concreteFileName(1)) + " は壊れて", 0), 0u)
+        << first[0];
+    EXPECT_NE(first[1].find("Ｈ形鋼JIS.tbl"), std::string::npos) << first[1];
+    EXPECT_EQ(doc->conditions().hSteelTable.size(), 1u);  // goes on with the built-in row
+    doc->onNewDocument(kNoon);
+    EXPECT_TRUE(doc->takeTableProblems().empty());
+}
+
+TEST(DocumentTables, AnUnwrittenTableIsNamedAndWrittenOnRetry) {
+    TempFolder dir;
+    IniProfile profile;
+    CKestoCnt cnt;
+    cnt.concreteModified = true;
+    cnt.hSteelModified = true;
+    cnt.hSteelTable.append(defaultHSection());
+    const std::string missing = dir.folder() + "gone/";
+    const TableProblems problems = writeTablesAtProgramEnd(cnt, missing, 1, profile);
+    ASSERT_EQ(problems.size(), 2u);
+    EXPECT_EQ(
+        problems[0].rfind("表ファイル " + missing + "ConcRawSI.tbl に書き込めませんでした。", 0),
+        0u)
+        << problems[0];
+    EXPECT_EQ(
+        problems[1].rfind("表ファイル " + missing + "Ｈ形鋼JIS.tbl に書き込めませんでした。", 0),
+        0u)
+        << problems[1];
+    EXPECT_TRUE(cnt.concreteModified);  // kept for the next try
+    EXPECT_TRUE(cnt.hSteelModified);
+    std::filesystem::create_directories(missing);
+    EXPECT_TRUE(writeTablesAtProgramEnd(cnt, missing, 1, profile).empty());
+    EXPECT_FALSE(cnt.concreteModified);
+    EXPECT_FALSE(cnt.hSteelModified);
+    OwnedList<CSteel> read;
+    std::string comment;
+    EXPECT_EQ(readSectionTable(missing + "Ｈ形鋼JIS.tbl", read, comment), 0);
+    EXPECT_EQ(read, cnt.hSteelTable);
 }
 
 }  // namespace

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "base/number_text.h"
+#include "scripted_questions.h"
 #include "tables/section_properties.h"
 #include "tables/table_editor.h"
 #include "tables/table_files.h"
@@ -205,22 +204,7 @@ TEST(TableEditor, CancelLeavesTheTableAsItWas) {
     EXPECT_EQ(serializeSectionTable(table, "c"), before);
 }
 
-// Records every question in order and answers from a script.
-class ScriptedQuestions : public Questions {
-  public:
-    std::vector<std::string> asked;
-    std::map<std::string, bool> answers;
-
-    void tell(const std::string& message) override { asked.push_back(message); }
-    bool askYesNo(const std::string& q) override { return answer(q); }
-    bool askOkCancel(const std::string& q) override { return answer(q); }
-
-  private:
-    bool answer(const std::string& q) {
-        asked.push_back(q);
-        return answers[q];
-    }
-};
+using test::ScriptedQuestions;
 
 TEST(TableFileChoice, QuestionsInOrder) {
     test::TempFolder folder;

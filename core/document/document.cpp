@@ -35,8 +35,25 @@ KestoDocument::KestoDocument(std::string programFolder, Profile& profile)
     : programFolder_(std::move(programFolder)), profile_(profile) {
     data_.formatSignature = kFormatSignature;
     readDefaults();
-    tableProblems_ = loadMaterialTables(data_.conditions, programFolder_, data_.unitSystem);
+    addTableProblems(loadMaterialTables(data_.conditions, programFolder_, data_.unitSystem));
     printSettings_ = loadPrintSettings(profile_);
+}
+
+void KestoDocument::addTableProblems(TableProblems problems) {
+    for (auto& p : problems) {
+        tableProblems_.push_back(std::move(p));
+    }
+}
+
+TableProblems KestoDocument::takeTableProblems() {
+    TableProblems fresh;
+    for (auto& p : tableProblems_) {
+        if (reportedProblems_.insert(p).second) {
+            fresh.push_back(std::move(p));
+        }
+    }
+    tableProblems_.clear();
+    return fresh;
 }
 
 void KestoDocument::readDefaults() {
@@ -69,7 +86,7 @@ void KestoDocument::onNewDocument(std::time_t now) {
     data_.buildingName.clear();
     data_.buildingDate = formatBuildingDate(now);
     data_.buildingComment.clear();
-    tableProblems_ = loadTablesForNewDocument(data_.conditions, programFolder_, profile_);
+    addTableProblems(loadTablesForNewDocument(data_.conditions, programFolder_, profile_));
     data_.conditions.clearPages();
     currentPageIndex_ = 0;
     insertPageAfterCurrent(false);
@@ -271,10 +288,11 @@ void KestoDocument::rebuildMessageLines() {
 }
 
 bool KestoDocument::setUnitSystem(int unit) {
-    if (!switchUnitSystem(data_.conditions, programFolder_, data_.unitSystem, unit,
-                          tableProblems_)) {
+    TableProblems problems;
+    if (!switchUnitSystem(data_.conditions, programFolder_, data_.unitSystem, unit, problems)) {
         return false;
     }
+    addTableProblems(std::move(problems));
     rebuildCells();
     rebuildConditionLines();
     modified_ = true;

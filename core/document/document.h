@@ -5,6 +5,7 @@
 #pragma once
 
 #include <ctime>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -140,14 +141,16 @@ class KestoDocument {
     const std::string& path() const { return path_; }
     const DocumentData& data() const { return data_; }
 
-    // Table files that exist but could not be read or written at the last program start, new
-    // document or unit switch (shown to the user as warnings).
-    const TableProblems& tableProblems() const { return tableProblems_; }
+    // Table files that could not be read or written at program start, a new document or a unit
+    // switch, gathered since the last call, each text given only once: a damaged table file is
+    // reported once however often it is met.
+    TableProblems takeTableProblems();
 
     bool isModified() const { return modified_; }
     void setModified(bool modified = true) { modified_ = modified; }
 
   private:
+    void addTableProblems(TableProblems problems);
     void readDefaults();
     void writeDefaults() const;
     void insertPageAfterCurrent(bool fromCommand);
@@ -164,6 +167,7 @@ class KestoDocument {
     PrintSettings printSettings_;
     bool modified_ = false;
     TableProblems tableProblems_;
+    std::set<std::string> reportedProblems_;
 };
 
 // The first four characters of a concrete name ("Fc210" -> "Fc21"), counted as the code page

@@ -166,4 +166,19 @@ double allowableBond(const CConcreteRaw& c, bool shortTerm, int otherBars, int r
     return fa * termFactor(shortTerm);
 }
 
+void fillAllowableStresses(CConcreteRaw& c, int unitSystem) {
+    CConcreteRaw fromFc = c;
+    fromFc.directInput = 0;
+    const double toTable = unitSystem == 1 ? 0.01 : 1.0;
+    for (int term = 0; term < 2; ++term) {
+        const bool shortTerm = term == 1;
+        c.compression[term] = allowableCompression(fromFc, shortTerm, unitSystem) * toTable;
+        c.shear[term] = allowableShearConcrete(fromFc, shortTerm, unitSystem) * toTable;
+        c.bondDeformedTop[term] = allowableBond(fromFc, shortTerm, 0, 0, unitSystem) * toTable;
+        c.bondDeformedOther[term] = allowableBond(fromFc, shortTerm, 1, 0, unitSystem) * toTable;
+        c.bondRoundTop[term] = allowableBond(fromFc, shortTerm, 0, 1, unitSystem) * toTable;
+        c.bondRoundOther[term] = allowableBond(fromFc, shortTerm, 1, 1, unitSystem) * toTable;
+    }
+}
+
 }  // namespace kesto

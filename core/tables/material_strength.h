@@ -26,4 +26,8 @@ double allowableShearConcrete(const CConcreteRaw& c, bool shortTerm, int unitSys
 double allowableBond(const CConcreteRaw& c, bool shortTerm, int otherBars, int roundBar,
                      int unitSystem);
 
+// Fills the 12 allowable stresses of a row from its Fc and kind, as the table stores them (the
+// unit of the table, not the internal one), whatever its "直接入力" says.
+void fillAllowableStresses(CConcreteRaw& c, int unitSystem);
+
 }  // namespace kesto

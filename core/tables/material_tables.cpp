@@ -3,6 +3,7 @@
 #include "base/archive.h"
 #include "platform/files.h"
 #include "tables/table_files.h"
+#include "tables/table_problems.h"
 
 namespace kesto {
 namespace {
@@ -21,7 +22,7 @@ void loadTable(const std::string& path, Table& table, TableProblems& problems, P
             table.swap(rows);
         }
     } catch (const std::exception& e) {
-        problems.push_back(e.what());
+        problems.push_back(tableReadProblem(path, e.what()));
     }
 }
 
@@ -35,7 +36,7 @@ void saveTable(const std::string& path, bool& modified, TableProblems& problems,
         writeFileAtomic(path, serialize());
         modified = false;
     } catch (const std::exception& e) {
-        problems.push_back(e.what());
+        problems.push_back(tableWriteProblem(path, e.what()));
     }
 }
 

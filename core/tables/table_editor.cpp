@@ -88,22 +88,6 @@ constexpr ConcretePair kConcreteColumns[] = {
 constexpr const char* kConcreteColumnLabels[] = {
     "圧縮", "せん断", "異形付着 上端", "異形付着 その他", "丸鋼付着 上端", "丸鋼付着 その他"};
 
-// The 12 allowable stresses from Fc and the kind, in the unit of the table.
-void computeConcreteGrid(CConcreteRaw& c, int unitSystem) {
-    CConcreteRaw fromFc = c;
-    fromFc.directInput = 0;
-    const double toTable = unitSystem == 1 ? 0.01 : 1.0;
-    for (int term = 0; term < 2; ++term) {
-        const bool shortTerm = term == 1;
-        c.compression[term] = allowableCompression(fromFc, shortTerm, unitSystem) * toTable;
-        c.shear[term] = allowableShearConcrete(fromFc, shortTerm, unitSystem) * toTable;
-        c.bondDeformedTop[term] = allowableBond(fromFc, shortTerm, 0, 0, unitSystem) * toTable;
-        c.bondDeformedOther[term] = allowableBond(fromFc, shortTerm, 1, 0, unitSystem) * toTable;
-        c.bondRoundTop[term] = allowableBond(fromFc, shortTerm, 0, 1, unitSystem) * toTable;
-        c.bondRoundOther[term] = allowableBond(fromFc, shortTerm, 1, 1, unitSystem) * toTable;
-    }
-}
-
 template <class Row>
 using Bindings = std::vector<FieldBinding<Row>>;
 
@@ -205,7 +189,7 @@ std::unique_ptr<TableEditorOf<CConcreteRaw>> concreteEditor(const OwnedList<CCon
     rules.kind = TableKind::concrete;
     rules.beforeStore = [unitSystem](Row& r) {
         if (r.directInput == 0) {
-            computeConcreteGrid(r, unitSystem);
+            fillAllowableStresses(r, unitSystem);
         }
     };
     rules.enabled = [](int field, const Row& r) {

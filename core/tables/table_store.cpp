@@ -2,6 +2,7 @@
 
 #include "tables/section_properties.h"
 #include "tables/table_files.h"
+#include "tables/table_problems.h"
 
 namespace kesto {
 namespace {
@@ -16,13 +17,13 @@ void addUnlessNamed(OwnedList<Row>& table, Row row) {
     table.append(std::move(row));
 }
 
-// Runs one table read; a damaged or unreadable file counts as a failed read and is reported.
+// Runs one table read; a damaged file counts as a failed read and is reported.
 template <class Read>
-bool tryRead(Read read, TableProblems& problems) {
+bool tryRead(const std::string& path, Read read, TableProblems& problems) {
     try {
-        return read() == 0;
+        return read(path) == 0;
     } catch (const std::exception& e) {
-        problems.push_back(e.what());
+        problems.push_back(tableReadProblem(path, e.what()));
         return false;
     }
 }
@@ -64,21 +65,21 @@ TableProblems readNamedSectionTables(CKestoCnt& cnt, const std::string& programF
                                      bool addDefaults) {
     TableProblems problems;
     const bool hRead = tryRead(
-        [&] {
-            return readSectionTable(programFolder + cnt.hSteelTableName, cnt.hSteelTable,
-                                    cnt.hSteelTableTitle);
+        programFolder + cnt.hSteelTableName,
+        [&](const std::string& path) {
+            return readSectionTable(path, cnt.hSteelTable, cnt.hSteelTableTitle);
         },
         problems);
     const bool tubeRead = tryRead(
-        [&] {
-            return readSectionTable(programFolder + cnt.tubeTableName, cnt.tubeTable,
-                                    cnt.tubeTableTitle);
+        programFolder + cnt.tubeTableName,
+        [&](const std::string& path) {
+            return readSectionTable(path, cnt.tubeTable, cnt.tubeTableTitle);
         },
         problems);
     const bool boltRead = tryRead(
-        [&] {
-            return readBoltTable(programFolder + cnt.boltTableName, cnt.boltTable,
-                                 cnt.boltTableTitle);
+        programFolder + cnt.boltTableName,
+        [&](const std::string& path) {
+            return readBoltTable(path, cnt.boltTable, cnt.boltTableTitle);
         },
         problems);
     if (addDefaults) {
@@ -114,7 +115,7 @@ TableProblems writeTablesAtProgramEnd(CKestoCnt& cnt, const std::string& program
         if (writeFn(programFolder + name) == 0) {
             modified = false;
         } else {
-            problems.push_back("cannot write the table \"" + programFolder + name + "\"");
+            problems.push_back(tableWriteProblem(programFolder + name, {}));
         }
     };
     write(cnt.hSteelModified, cnt.hSteelTableName, [&](const std::string& path) {

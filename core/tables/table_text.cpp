@@ -184,8 +184,6 @@ std::string steelGrades(Source& src) {
 
 std::string concretes(Source& src) {
     const int unit = src.unit();
-    // The rules give internal units; the row holds the input unit (N/mm2 = N/cm2 × 0.01).
-    const double back = unit == 1 ? 0.01 : 1.0;
     OwnedList<CConcreteRaw> rows;
     for (const Line& line : src.rows()) {
         src.expectFields(line, 3, "name kind Fc");
@@ -194,15 +192,7 @@ std::string concretes(Source& src) {
         c.name = line.fields[0];
         c.concreteKind = src.choice(line, 1, kConcreteKinds);
         c.fc = src.number(line, 2);
-        for (int term = 0; term < 2; ++term) {
-            const bool shortTerm = term == 1;
-            c.compression[term] = allowableCompression(c, shortTerm, unit) * back;
-            c.shear[term] = allowableShearConcrete(c, shortTerm, unit) * back;
-            c.bondDeformedTop[term] = allowableBond(c, shortTerm, 0, 0, unit) * back;
-            c.bondDeformedOther[term] = allowableBond(c, shortTerm, 1, 0, unit) * back;
-            c.bondRoundTop[term] = allowableBond(c, shortTerm, 0, 1, unit) * back;
-            c.bondRoundOther[term] = allowableBond(c, shortTerm, 1, 1, unit) * back;
-        }
+        fillAllowableStresses(c, unit);
         rows.append(std::move(c));
     }
     return serializeConcreteTable(rows);
