@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
+
 #include "app/paint/cell_painter.h"
 #include "app/paint/grid_font.h"
 #include "base/codepage.h"
@@ -95,13 +97,15 @@ void ReportSheets::paintSheet(QPainter& painter, const QPaintDevice& device, int
     painter.restore();
 }
 
-bool ReportSheets::paintAll(QPagedPaintDevice& device) const {
+bool ReportSheets::paintAll(QPagedPaintDevice& device, int first, int last) const {
+    first = std::max(first, 1);
+    last = last <= 0 ? sheetCount() : std::min(last, sheetCount());
     QPainter painter;
     if (!painter.begin(&device)) {
         return false;
     }
-    for (int n = 1; n <= sheetCount(); ++n) {
-        if (n > 1 && !device.newPage()) {
+    for (int n = first; n <= last; ++n) {
+        if (n > first && !device.newPage()) {
             painter.end();
             return false;
         }

@@ -32,8 +32,9 @@ class ReportSheets {
     // Draws sheet `n` (1-based) with `painter`, which is active on `device`.
     void paintSheet(QPainter& painter, const QPaintDevice& device, int n) const;
 
-    // Every sheet, one per page of the device; false when the device cannot be painted on.
-    bool paintAll(QPagedPaintDevice& device) const;
+    // Sheets `first` to `last` (1-based; 0 for the first or the last sheet), one per page of
+    // the device; false when the device cannot be painted on.
+    bool paintAll(QPagedPaintDevice& device, int first = 0, int last = 0) const;
 
   private:
     KestoDocument& document_;
