@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "model/text_format.h"
+#include "base/text_format.h"
 
 namespace kesto {
 namespace {

@@ -4,8 +4,8 @@
 #include <array>
 #include <cmath>
 
+#include "base/text_format.h"
 #include "calc/check_message.h"
-#include "model/text_format.h"
 #include "tables/material_strength.h"
 
 namespace kesto {

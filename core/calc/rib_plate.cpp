@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/text_format.h"
 #include "calc/check_message.h"
-#include "model/text_format.h"
 #include "tables/material_strength.h"
 
 namespace kesto {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/text_format.h"
+#include "base/text_format.h"
 #include "tables/lookup.h"
 
 namespace kesto {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/text_format.h"
-#include "model/units.h"
+#include "base/text_format.h"
+#include "base/units.h"
 
 namespace kesto {
 namespace {

@@ -1,8 +1,8 @@
-#include "report/text_report.h"
+#include "document/text_report.h"
 
 #include <algorithm>
 
-#include "model/codepage.h"
+#include "base/codepage.h"
 
 namespace kesto {
 namespace {

@@ -1,4 +1,4 @@
-#include "model/codepage.h"
+#include "base/codepage.h"
 
 #include <iconv.h>
 

@@ -1,14 +1,15 @@
-#include "model/document.h"
+#include "document/document.h"
 
 #include <cmath>
 
+#include "base/codepage.h"
+#include "base/text_format.h"
 #include "calc/calculation_commands.h"
-#include "model/codepage.h"
+#include "document/condition_report.h"
+#include "document/detail_file.h"
+#include "document/open_document.h"
 #include "model/new_document.h"
-#include "model/open_document.h"
-#include "model/text_format.h"
 #include "platform/files.h"
-#include "report/condition_lines.h"
 #include "report/print_settings_store.h"
 #include "tables/table_store.h"
 
@@ -226,13 +227,6 @@ bool KestoDocument::swapPages(int i, int j) {
     return true;
 }
 
-std::vector<std::string> KestoDocument::detailHeader() const {
-    std::vector<std::string> header{path_};
-    const auto block = conditionsBlock(data_.conditions, data_.unitSystem);
-    header.insert(header.end(), block.begin(), block.end());
-    return header;
-}
-
 int KestoDocument::pageOfMessageLine(const std::string& line) const {
     std::string token = line;
     const auto open = line.find('[');
@@ -281,7 +275,8 @@ bool KestoDocument::calculateThisPage() {
     if (page == nullptr) {
         return false;
     }
-    kesto::calculateThisPage(data_.conditions, *page, data_.unitSystem, detailHeader(),
+    kesto::calculateThisPage(data_.conditions, *page, data_.unitSystem,
+                             detailHeader(path_, data_.conditions, data_.unitSystem),
                              messageLines_);
     writeDetailFile(programFolder_, data_.conditions);
     rebuildCells();
@@ -290,7 +285,9 @@ bool KestoDocument::calculateThisPage() {
 }
 
 bool KestoDocument::calculateAllPages() {
-    kesto::calculateAllPages(data_.conditions, data_.unitSystem, detailHeader(), messageLines_);
+    kesto::calculateAllPages(data_.conditions, data_.unitSystem,
+                             detailHeader(path_, data_.conditions, data_.unitSystem),
+                             messageLines_);
     writeDetailFile(programFolder_, data_.conditions);
     rebuildCells();
     modified_ = true;
