@@ -163,6 +163,25 @@ TEST_F(ShapeInputTest, NonFiniteDimensionsAreRefused) {
     EXPECT_EQ(check(), kNonFiniteInputMessage);
 }
 
+TEST(Route3Inputs, FollowRoutesStudyAndBoltKind) {
+    CKestoCnt cnt;
+    cnt.route3NgCheck = 1;
+    cnt.routeX = 1;
+    cnt.routeY = 1;
+    EXPECT_EQ(route3Inputs(cnt, true), Route3Inputs{});  // both directions ﾙｰﾄ1-2/2
+    cnt.routeY = 2;
+    EXPECT_EQ(route3Inputs(cnt, true), (Route3Inputs{true, true, true, true}));
+    EXPECT_EQ(route3Inputs(cnt, false), (Route3Inputs{true, true, true, false}));
+    cnt.useAnchorBlock = 0;
+    cnt.concreteShearCheck = 0;
+    EXPECT_EQ(route3Inputs(cnt, true), (Route3Inputs{true, false, false, false}));
+    cnt.useAnchorBlock = 1;
+    cnt.boltElongation = 0;
+    EXPECT_EQ(route3Inputs(cnt, true), (Route3Inputs{.pedestal = true}));
+    cnt.route3NgCheck = 0;
+    EXPECT_EQ(route3Inputs(cnt, true), Route3Inputs{});
+}
+
 TEST_F(ShapeInputTest, CopyTakesTheDialogFieldsOnly) {
     CKesto edited = values;
     edited.mark = "other";

@@ -228,7 +228,7 @@ std::size_t lengthThroughIconv(std::string_view utf8) {
     std::size_t n = 0;
     for (std::size_t i = 0; i < utf8.size();) {
         const auto c = static_cast<unsigned char>(utf8[i]);
-        const std::size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        const std::size_t len = utf8SequenceLength(c);
         const std::string_view ch = utf8.substr(i, len);
         auto e = encodeCp932(ch);
         n += e ? e->size() : 1;

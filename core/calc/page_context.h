@@ -2,20 +2,14 @@
 // the table rows the page's names resolved to, the unit labels and the detail lines.
 #pragma once
 
-#include <cmath>
 #include <cstdarg>
 #include <string>
 #include <string_view>
 
+#include "base/numbers.h"
 #include "model/conditions.h"
 
 namespace kesto {
-
-// A value counts as zero below this magnitude.
-inline constexpr double kZeroTolerance = 1e-10;
-inline bool isZero(double x) {
-    return std::fabs(x) < kZeroTolerance;
-}
 
 // The ratio recorded for a quantity that cannot be computed; it makes the judgement NG.
 inline constexpr double kImpossibleRatio = 9.999;

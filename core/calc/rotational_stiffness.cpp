@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "base/numbers.h"
 #include "base/text_format.h"
 #include "base/units.h"
 #include "calc/page_context.h"
@@ -12,7 +13,6 @@
 namespace kesto {
 namespace {
 
-constexpr double kPi = 3.141592654;
 // Young's modulus of the anchor bolts in kg/cm2 and N/cm2.
 constexpr double kGravityE = 2100000;
 constexpr double kSiE = 20500000;

@@ -8,8 +8,6 @@
 namespace kesto {
 namespace {
 
-constexpr int kMaxStoredCount = 65535;
-
 bool countOutOfRange(int n) {
     return n < 0 || n > kMaxStoredCount;
 }
@@ -109,6 +107,21 @@ std::optional<std::string> checkShapeInput(const CKestoCnt& cnt, CKesto& values)
     }
     normaliseShape(values, *section);
     return validateShape(values, *section);
+}
+
+Route3Inputs route3Inputs(const CKestoCnt& cnt, bool anchorBlockTicked) {
+    constexpr int kRoute3 = 2;
+    if (cnt.route3NgCheck == 0 || (cnt.routeX != kRoute3 && cnt.routeY != kRoute3)) {
+        return {};
+    }
+    if (cnt.boltElongation != 1) {
+        return {.pedestal = true};
+    }
+    const bool anchorBlock = cnt.useAnchorBlock == 1;
+    return {.pedestal = true,
+            .anchorBlockOption = anchorBlock,
+            .concreteShearOption = cnt.concreteShearCheck == 1,
+            .anchorBlockData = anchorBlock && anchorBlockTicked};
 }
 
 void copyShapeFields(const CKesto& values, CKesto& page) {

@@ -18,7 +18,7 @@ AnchorBlockAreas anchorBlockAreas(const CKesto& page, double at) {
     const double bt = page.anchorBlockB / 10;
     const double dt = page.anchorBlockD / 10;
     const double l = page.boltLength / 10;
-    return {std::max(bt * dt - at, 0.0), 2 * bt * l + 2 * dt * l + ult::kPi * l * l};
+    return {std::max(bt * dt - at, 0.0), 2 * bt * l + 2 * dt * l + kPi * l * l};
 }
 
 double concreteTensileStrength(double fc, int unitSystem) {

@@ -9,20 +9,6 @@
 namespace kesto {
 namespace {
 
-// Length of the UTF-8 sequence that starts with byte c (1 for a stray byte).
-std::size_t sequenceLength(unsigned char c) {
-    if (c >= 0xF0) {
-        return 4;
-    }
-    if (c >= 0xE0) {
-        return 3;
-    }
-    if (c >= 0xC0) {
-        return 2;
-    }
-    return 1;
-}
-
 // Appends a line in code page 932; a character without a code becomes '?'.
 void appendLine(std::string& out, std::string_view line) {
     if (appendCp932(out, line)) {
@@ -30,7 +16,7 @@ void appendLine(std::string& out, std::string_view line) {
     }
     for (std::size_t i = 0; i < line.size();) {
         const std::size_t n =
-            std::min(sequenceLength(static_cast<unsigned char>(line[i])), line.size() - i);
+            std::min(utf8SequenceLength(static_cast<unsigned char>(line[i])), line.size() - i);
         if (!appendCp932(out, line.substr(i, n))) {
             out += '?';
         }

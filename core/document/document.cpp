@@ -61,8 +61,7 @@ std::string shortenedConcreteName(const std::string& name) {
     std::size_t used = 0;
     std::size_t end = 0;
     while (end < name.size()) {
-        const unsigned char lead = static_cast<unsigned char>(name[end]);
-        const std::size_t n = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        const std::size_t n = utf8SequenceLength(static_cast<unsigned char>(name[end]));
         const std::size_t width = cp932Length(name.substr(end, n));
         if (used + width > kBytes) {
             break;
