@@ -69,6 +69,14 @@ QWidget* radioPair(QRadioButton* first, QRadioButton* second) {
     return box;
 }
 
+QLineEdit* valueEdit(const char* name) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setFixedWidth(kEditWidth);
+    edit->setAlignment(Qt::AlignRight);
+    return edit;
+}
+
 void setChoice(QComboBox* combo, const std::string& name) {
     combo->setCurrentIndex(combo->findText(QString::fromStdString(name)));
 }
@@ -90,19 +98,13 @@ ColumnBaseDialog::ColumnBaseDialog(const CKestoCnt& conditions, int unitSystem, 
 }
 
 QLineEdit* ColumnBaseDialog::numberEdit(const char* name, double CKesto::*field, bool emptyIsZero) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setFixedWidth(kEditWidth);
-    edit->setAlignment(Qt::AlignRight);
+    QLineEdit* edit = valueEdit(name);
     numbers_.push_back({edit, field, emptyIsZero});
     return edit;
 }
 
 QLineEdit* ColumnBaseDialog::countEdit(const char* name, int CKesto::*field) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setFixedWidth(kEditWidth);
-    edit->setAlignment(Qt::AlignRight);
+    QLineEdit* edit = valueEdit(name);
     counts_.push_back({edit, field});
     return edit;
 }

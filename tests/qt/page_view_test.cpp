@@ -116,6 +116,7 @@ class PageViewTest : public QObject {
     void eachEditorCommitsItsValueOnLeavingTheCell();
     void tabWalksTheCellsInEditOrderAndWraps();
     void enterStoresAndEscapeDiscards();
+    void emptyDocumentHasNothingToOpen();
     void rendersTheExample();
 };
 
@@ -249,6 +250,19 @@ void PageViewTest::enterStoresAndEscapeDiscards() {
     QCOMPARE(f.view.selectedCell(), order);
     f.tab();
     QCOMPARE(f.view.selectedCell(), order + 1);
+}
+
+void PageViewTest::emptyDocumentHasNothingToOpen() {
+    Fixture f;
+    QVERIFY(f.active);
+    while (f.doc.deleteCurrentPage()) {
+    }
+    f.view.refresh();
+    QVERIFY(f.doc.pageCells().empty());
+    QTest::mouseClick(f.view.viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    f.tab();
+    QCOMPARE(f.view.selectedCell(), -1);
+    QVERIFY(f.view.activeEditor() == nullptr);
 }
 
 void PageViewTest::rendersTheExample() {
