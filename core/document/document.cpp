@@ -126,6 +126,9 @@ TableProblems KestoDocument::open(const std::string& path, const PageProgress& p
     path_ = path;
     currentPageIndex_ = data_.conditions.pages.empty() ? -1 : 0;
     rebuildConditionLines();
+    // The cells pointed into the pages just replaced: lay out the new first page before
+    // `progress` lets the screen draw.
+    rebuildCells();
     recalculateOnOpen(data_.conditions, data_.unitSystem, messageLines_, progress);
     rebuildCells();
     modified_ = false;
