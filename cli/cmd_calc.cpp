@@ -9,6 +9,7 @@
 #include "document/detail_file.h"
 #include "document/open_document.h"
 #include "platform/files.h"
+#include "report/results_table.h"
 
 namespace kesto::cli {
 namespace {
@@ -32,10 +33,6 @@ class BlockOutput {
   private:
     static constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
 };
-
-const char* judgementText(std::uint8_t j) {
-    return j == kJudgedOk ? "OK" : j == kJudgedNg ? "NG" : "-";
-}
 
 void writeStressList(JsonWriter& w, const OwnedList<CStress>& list) {
     w.beginArray();
@@ -126,25 +123,11 @@ void writeSummary(std::string& out, const CKesto& page) {
     out += '\n';
 }
 
-bool hasFindings(const CKesto& page) {
-    if (!page.errorMessages.empty()) {
-        return true;
-    }
-    for (int dir = 0; dir < 2; ++dir) {
-        if (page.ultimateJudgement[dir] == kJudgedNg) {
-            return true;
-        }
-        for (int slot = 0; slot < 2; ++slot) {
-            if (page.allowJudgement[dir][slot] == kJudgedNg) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 int runCalc(const std::vector<std::string>& args) {
-    const auto parsed = parseArgs(args, {"--detail", "--program-folder"}, {"--json"});
+    const auto parsed = parseArgs(args, {"--detail", "--program-folder"}, {"--json", "--csv"});
+    if (parsed.has("--json") && parsed.has("--csv")) {
+        throw UsageError("--json and --csv exclude each other");
+    }
     if (parsed.positional.size() != 1) {
         throw UsageError("expected one document");
     }
@@ -188,6 +171,8 @@ int runCalc(const std::vector<std::string>& args) {
         w.value(messageLines);
         w.endObject();
         output.text += '\n';
+    } else if (parsed.has("--csv")) {
+        output.text = writeResultsTable(cnt);
     } else {
         for (const std::string& line : messageLines) {
             output.text += line;
@@ -204,7 +189,8 @@ int runCalc(const std::vector<std::string>& args) {
 }
 
 const Registration calcCommand{
-    {"calc", "kesto-cli calc DOC.kso [--json] [--detail OUT.csv] [--program-folder DIR]", runCalc}};
+    {"calc", "kesto-cli calc DOC.kso [--json|--csv] [--detail OUT.csv] [--program-folder DIR]",
+     runCalc}};
 
 }  // namespace
 }  // namespace kesto::cli
