@@ -1,6 +1,7 @@
 // The printed report: sheet counts, block placement and page numbers drawn on a recording
 // device of known resolution, the print preview, and PDF output.
 #include <QFile>
+#include <QImage>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
@@ -59,6 +60,29 @@ bool hasRect(const std::vector<Recorded>& items, const QRect& r) {
     });
 }
 
+// Sheet `n` on a white A4 image of the same resolution.
+QImage sheetImage(ReportSheets& sheets, int n) {
+    QImage image(kA4, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(kDpi / 0.0254));
+    image.setDotsPerMeterY(qRound(kDpi / 0.0254));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    sheets.paintSheet(painter, image, n);
+    return image;
+}
+
+// Whether anything is drawn inside `r`.
+bool inked(const QImage& image, const QRect& r) {
+    for (int y = std::max(0, r.top()); y <= std::min(image.height() - 1, r.bottom()); ++y) {
+        for (int x = std::max(0, r.left()); x <= std::min(image.width() - 1, r.right()); ++x) {
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 GridFont widenedGrid(const PrintSettings& s) {
     RecordingDevice device(kDpi, kA4);
     GridFont g = makeGridFont(s.printFont, device);
@@ -73,6 +97,7 @@ class PrintTest : public QObject {
     Q_OBJECT
   private slots:
     void sevenPagesAtTwoByTwoFillTwoSheetsTheSecondWithThreeBlocks();
+    void pageNumbersFollowTheSheetAndSkipZero();
     void policySheetsAreCountedFromThePrintedLines();
     void previewShowsEverySheet();
     void pdfHoldsEverySheetAndRefusesAnUnwritableFile();
@@ -115,6 +140,38 @@ void PrintTest::sevenPagesAtTwoByTwoFillTwoSheetsTheSecondWithThreeBlocks() {
     const GridExtent e3 = gridExtent(third.cells);
     QVERIFY(!hasRect(items, cellRectangle({left + g.charWidth * e3.columns, origins[2].y()}, g,
                                           second.cells.front())));
+}
+
+void PrintTest::pageNumbersFollowTheSheetAndSkipZero() {
+    TestProgram program;
+    MainWindow w(program.settings(), program.folder());
+    KestoDocument& d = w.document();
+    makePages(d, 2);
+    PrintSettings s = blocksOnly(1, 1);
+    s.firstPageNumber = 7;
+    d.setPrintSettings(s);
+    const GridFont g = widenedGrid(s);
+    const DeviceMetrics m{kDpi, kDpi, g.charWidth, g.lineHeight, kA4.width(), kA4.height()};
+    // The number's place, three characters of the widened grid centred at the bottom.
+    const TextPosition p = pageNumberPosition(s, m, 3);
+    QCOMPARE(p.x, (kA4.width() - 3 * g.charWidth) / 2);
+    QCOMPARE(p.y, kA4.height() - g.lineHeight - mmToDevice(kDpi, 10));
+    const QRect number(p.x, p.y, 3 * g.charWidth, g.lineHeight);
+    const QRect left(0, p.y, p.x - 1, g.lineHeight);
+    {
+        // With neither conditions nor messages printed, sheet 1 is the first block sheet and
+        // carries the first number.
+        ReportSheets sheets(d);
+        QCOMPARE(sheets.sheetCount(), 2);
+        const QImage first = sheetImage(sheets, 1);
+        QVERIFY(inked(first, number));
+        QVERIFY(!inked(first, left));
+    }
+    s.firstPageNumber = 0;
+    d.setPrintSettings(s);
+    ReportSheets sheets(d);
+    QVERIFY(!inked(sheetImage(sheets, 1), number));
+    QVERIFY(inked(sheetImage(sheets, 2), number));
 }
 
 void PrintTest::policySheetsAreCountedFromThePrintedLines() {
