@@ -1,7 +1,9 @@
 // The printed report: sheet counts, block placement and page numbers drawn on a recording
 // device of known resolution, the print preview, and PDF output.
+#include <QCheckBox>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
@@ -15,6 +17,8 @@
 #include "app/paint/grid_font.h"
 #include "app/print/report_sheets.h"
 #include "base/codepage.h"
+#include "dialogs/print_page_dialog.h"
+#include "modal_closer.h"
 #include "qt_test_support.h"
 #include "recording_device.h"
 
@@ -99,6 +103,7 @@ class PrintTest : public QObject {
     void sevenPagesAtTwoByTwoFillTwoSheetsTheSecondWithThreeBlocks();
     void pageNumbersFollowTheSheetAndSkipZero();
     void policySheetsAreCountedFromThePrintedLines();
+    void pageDialogRefusesNonIntegersAndValuesOutOfRange();
     void previewShowsEverySheet();
     void pdfHoldsEverySheetAndRefusesAnUnwritableFile();
 };
@@ -193,6 +198,45 @@ void PrintTest::policySheetsAreCountedFromThePrintedLines() {
     s.linesPerSheet = static_cast<int>(d.buildConditionLines(true).size()) - 1;
     d.setPrintSettings(s);
     QCOMPARE(ReportSheets(d).counts().policy, 2);
+}
+
+void PrintTest::pageDialogRefusesNonIntegersAndValuesOutOfRange() {
+    PrintSettings initial;
+    initial.pageNumberAlign = 2;
+    dialogs::PrintPageDialog dialog(initial);
+    const auto edits = dialog.findChildren<QLineEdit*>();
+    // In order: 横配列数, 縦配列数, 左余白, 上余白, 行数, 開始番号, 上下位置, 左右位置, 番号書式.
+    QCOMPARE(edits.size(), 9);
+    QCOMPARE(edits[8]->text(), QStringLiteral("-%d-"));
+    const auto attempt = [&](int field, const QString& text) {
+        edits[field]->setText(text);
+        test::ModalCloser closer;
+        dialog.accept();
+        return closer.messages.value(0);
+    };
+    QCOMPARE(attempt(0, QStringLiteral("11")),
+             QStringLiteral("1 から 10 までの整数を入力してください。"));
+    QCOMPARE(attempt(0, QStringLiteral("2.5")), QStringLiteral("整数を入力してください。"));
+    edits[0]->setText(QStringLiteral("2"));
+    QCOMPARE(attempt(4, QStringLiteral("4")),
+             QStringLiteral("5 から 999 までの整数を入力してください。"));
+    QVERIFY(dialog.result() != QDialog::Accepted);
+    edits[0]->setText(QStringLiteral("3"));
+    edits[4]->setText(QStringLiteral("999"));
+    edits[5]->setText(QStringLiteral("0"));
+    edits[8]->setText(QStringLiteral("P.%d"));
+    dialog.findChildren<QCheckBox*>()[1]->setChecked(false);
+    QCOMPARE(attempt(2, QStringLiteral("-5")), QString());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    const PrintSettings& s = dialog.settings();
+    QCOMPARE(s.blocksAcross, 3);
+    QCOMPARE(s.linesPerSheet, 999);
+    QCOMPARE(s.leftMarginMm, -5);
+    QCOMPARE(s.firstPageNumber, 0);
+    QCOMPARE(s.pageNumberFormat, std::string("P.%d"));
+    QCOMPARE(s.printMessages, 0);
+    QCOMPARE(s.printPolicy, 1);
+    QCOMPARE(s.pageNumberAlign, 2);
 }
 
 void PrintTest::previewShowsEverySheet() {
