@@ -3,12 +3,12 @@
 #include <iostream>
 #include <nlohmann/json.hpp>
 
+#include "base/text_format.h"
 #include "calc/calculation_commands.h"
 #include "command.h"
-#include "model/open_document.h"
-#include "model/text_format.h"
+#include "document/detail_file.h"
+#include "document/open_document.h"
 #include "platform/files.h"
-#include "report/condition_lines.h"
 
 namespace kesto::cli {
 namespace {
@@ -112,10 +112,10 @@ int runCalc(const std::vector<std::string>& args) {
     std::vector<std::string> messageLines;
     if (parsed.has("--detail")) {
         cnt.writeDetailFile = 1;
-        std::vector<std::string> header = {std::filesystem::absolute(path).string()};
-        const auto block = conditionsBlock(cnt, doc.unitSystem);
-        header.insert(header.end(), block.begin(), block.end());
-        calculateAllPages(cnt, doc.unitSystem, header, messageLines);
+        calculateAllPages(
+            cnt, doc.unitSystem,
+            detailHeader(std::filesystem::absolute(path).string(), cnt, doc.unitSystem),
+            messageLines);
         writeFileAtomic(parsed.value("--detail"), detailFileBytes(cnt.detailLines));
     } else {
         recalculateOnOpen(cnt, doc.unitSystem, messageLines);

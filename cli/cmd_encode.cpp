@@ -1,7 +1,7 @@
 // encode: turns a UTF-8 text into the code page 932 text with CR LF line ends that the program
 // reads beside itself (the policy files are built this way).
+#include "base/codepage.h"
 #include "command.h"
-#include "model/codepage.h"
 #include "platform/files.h"
 
 namespace kesto::cli {

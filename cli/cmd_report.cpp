@@ -1,8 +1,8 @@
 // report: the calculation report of a document as UTF-8 text, paged as printing pages it.
 #include "command.h"
+#include "document/text_report.h"
 #include "platform/files.h"
 #include "platform/profile.h"
-#include "report/text_report.h"
 
 namespace kesto::cli {
 namespace {

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <iostream>
 
+#include "base/archive.h"
 #include "command.h"
-#include "model/archive.h"
 #include "platform/files.h"
 #include "tables/material_tables.h"
 #include "tables/section_properties.h"

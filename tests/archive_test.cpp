@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/archive.h"
+#include "base/archive.h"
 #include "model/stress.h"
 #include "test_support.h"
 

@@ -4,6 +4,7 @@
 
 #include "calc/calculation_commands.h"
 #include "calc_test_support.h"
+#include "document/detail_file.h"
 #include "platform/files.h"
 #include "report_test_support.h"
 

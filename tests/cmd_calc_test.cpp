@@ -2,54 +2,27 @@
 
 #include <nlohmann/json.hpp>
 
+#include "base/codepage.h"
 #include "calc/page_calculation.h"
-#include "calc_test_support.h"
-#include "cli_support.h"
-#include "model/codepage.h"
-#include "model/document_file.h"
-#include "platform/files.h"
-#include "tables/material_tables.h"
-#include "tables/table_files.h"
+#include "cli_document.h"
 
 namespace kesto {
 namespace {
 
 using test::runCli;
-using test::TempFolder;
 
-// A program folder holding the tables of the calculation tests, and one document using them.
-class CalcCommand : public ::testing::Test {
+// The calculation document of cli_document.h with one long-term and one short-term
+// combination and a force on its page.
+class CalcCommand : public test::CliDocument {
   protected:
-    TempFolder folder;
-    DocumentData doc;
-
     void SetUp() override {
-        doc.unitSystem = 0;
-        doc.conditions = testing::makeCalcConditions();
         CKestoCnt& cnt = doc.conditions;
-        cnt.writeDetailFile = 0;
         cnt.longTermCombos.append(CStringTable{"G"});
         cnt.shortTermCombos.append(CStringTable{"G+K"});
         cnt.pages[0].mark = "C1";
         cnt.pages[0].basicStresses[0][0] = CStress{"G", 10, 5, 50};
-        writeFileAtomic(folder.file(steelGradeFileName(0)),
-                        serializeSteelGradeTable(cnt.steelGradeTable));
-        writeFileAtomic(folder.file(concreteFileName(0)),
-                        serializeConcreteTable(cnt.concreteTable));
-        writeFileAtomic(folder.file(cnt.hSteelTableName),
-                        serializeSectionTable(cnt.hSteelTable, "H"));
-        writeFileAtomic(folder.file(cnt.tubeTableName),
-                        serializeSectionTable(cnt.tubeTable, "tube"));
-        writeFileAtomic(folder.file(cnt.boltTableName), serializeBoltTable(cnt.boltTable, "bolt"));
     }
-    std::string save() {
-        const std::string path = folder.file("doc.kso");
-        writeFileAtomic(path, serializeDocument(doc));
-        return path;
-    }
-    std::string args(const std::string& rest) {
-        return "calc '" + save() + "' --program-folder '" + folder.folder() + "' " + rest;
-    }
+    std::string args(const std::string& rest) { return command("calc", rest); }
 };
 
 TEST_F(CalcCommand, PlainOutputListsMessagesAndSummaries) {

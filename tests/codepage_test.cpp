@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/codepage.h"
+#include "base/codepage.h"
 #include "test_support.h"
 
 namespace kesto {

@@ -1,10 +1,11 @@
 #include "report/condition_lines.h"
+#include "document/condition_report.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "model/codepage.h"
+#include "base/codepage.h"
 #include "model/new_document.h"
 #include "report_test_support.h"
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <random>
 
-#include "model/archive.h"
+#include "base/archive.h"
 #include "model/document_file.h"
 #include "model/new_document.h"
 #include "test_support.h"

@@ -1,12 +1,12 @@
-#include "model/document.h"
+#include "document/document.h"
 
 #include <gtest/gtest.h>
 
-#include "model/archive.h"
+#include "base/archive.h"
+#include "document/text_report.h"
 #include "model/new_document.h"
 #include "platform/files.h"
 #include "report/print_settings_store.h"
-#include "report/text_report.h"
 #include "report_test_support.h"
 #include "tables/material_tables.h"
 #include "tables/table_store.h"

@@ -1,8 +1,8 @@
-#include "model/open_document.h"
+#include "document/open_document.h"
 
 #include <gtest/gtest.h>
 
-#include "model/archive.h"
+#include "base/archive.h"
 #include "model/new_document.h"
 #include "platform/files.h"
 #include "report_test_support.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/units.h"
+#include "base/units.h"
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "report_test_support.h"

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <nlohmann/json.hpp>
 
+#include "base/text_format.h"
 #include "model/document_file.h"
 #include "model/new_document.h"
-#include "model/text_format.h"
 #include "platform/files.h"
 #include "report_test_support.h"
 #include "tables/section_properties.h"

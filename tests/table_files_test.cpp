@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "model/archive.h"
+#include "base/archive.h"
 #include "report_test_support.h"
 #include "table_test_support.h"
 

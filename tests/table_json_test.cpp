@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/archive.h"
+#include "base/archive.h"
 #include "model/document_json.h"
 
 namespace kesto {

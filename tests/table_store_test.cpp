@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/archive.h"
+#include "base/archive.h"
 #include "platform/files.h"
 #include "report_test_support.h"
 #include "tables/material_tables.h"

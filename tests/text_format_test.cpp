@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "model/text_format.h"
+#include "base/text_format.h"
 
 namespace kesto {
 namespace {

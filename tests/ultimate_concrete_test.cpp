@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "calc/ultimate_concrete.h"
-#include "calc/ultimate_slots.h"
+#include "model/ultimate_slots.h"
 #include "ultimate_fixture.h"
 
 namespace kesto {

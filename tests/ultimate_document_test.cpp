@@ -4,8 +4,8 @@
 #include <string>
 
 #include "calc/calculation_commands.h"
-#include "calc/ultimate_slots.h"
-#include "model/open_document.h"
+#include "document/open_document.h"
+#include "model/ultimate_slots.h"
 
 namespace kesto {
 namespace {

@@ -3,8 +3,8 @@
 #include <map>
 
 #include "calc/ultimate.h"
-#include "calc/ultimate_slots.h"
 #include "calc/ultimate_strength.h"
+#include "model/ultimate_slots.h"
 #include "ultimate_fixture.h"
 
 namespace kesto {

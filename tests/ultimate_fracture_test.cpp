@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/ultimate_fracture.h"
-#include "calc/ultimate_slots.h"
+#include "model/ultimate_slots.h"
 #include "ultimate_fixture.h"
 
 namespace kesto {

@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "calc/page_calculation.h"
-#include "calc/ultimate_slots.h"
 #include "calc_test_support.h"
+#include "model/ultimate_slots.h"
 
 namespace kesto {
 namespace {

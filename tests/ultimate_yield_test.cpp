@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "calc/ultimate_slots.h"
 #include "calc/ultimate_yield.h"
+#include "model/ultimate_slots.h"
 #include "ultimate_fixture.h"
 
 namespace kesto {

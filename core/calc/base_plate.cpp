@@ -4,8 +4,8 @@
 #include <array>
 #include <cmath>
 
+#include "base/text_format.h"
 #include "calc/check_message.h"
-#include "model/text_format.h"
 #include "tables/material_strength.h"
 
 namespace kesto {
@@ -29,10 +29,6 @@ constexpr std::array<double, 31> kTableC = {0.085, 0.100, 0.120, 0.143, 0.165, 0
                                             0.359, 0.364, 0.373, 0.384, 0.392, 0.400, 0.408, 0.415,
                                             0.421, 0.427, 0.430, 0.434, 0.438, 0.440, 0.442};
 
-bool positive(double x) {
-    return x >= kZeroTolerance;
-}
-
 void storePlateRatio(CKesto& page, double ratio, double mb, double ma, int dir, int slot) {
     if (page.ratioPlate[dir][slot] < ratio) {
         page.ratioPlate[dir][slot] = ratio;
@@ -44,7 +40,7 @@ void storePlateRatio(CKesto& page, double ratio, double mb, double ma, int dir, 
 // Thickness that makes the stress of moment mb on width w equal to fb1; 0 without demand.
 double requiredThickness(double mb, double fb1, double w) {
     const double den = fb1 * w;
-    return positive(den) ? std::sqrt(std::max(0.0, 6.0 * mb / den)) : 0.0;
+    return isPositive(den) ? std::sqrt(std::max(0.0, 6.0 * mb / den)) : 0.0;
 }
 
 }  // namespace
@@ -129,7 +125,7 @@ double cantileverMoment(double l, double xn, double sigmaC) {
 }
 
 double recordPlateRatio(CKesto& page, double mb, double ma, int dir, int slot) {
-    const double ratio = positive(ma) ? mb / ma : kImpossibleRatio;
+    const double ratio = isPositive(ma) ? mb / ma : kImpossibleRatio;
     storePlateRatio(page, ratio, mb, ma, dir, slot);
     return ratio;
 }

@@ -1,5 +1,5 @@
 // The calculation commands around the page calculation: calculate this page, calculate all
-// pages, the recalculation when a document is opened, the message list and the detail file.
+// pages, the recalculation when a document is opened and the message list.
 #pragma once
 
 #include <string>
@@ -8,8 +8,6 @@
 #include "model/conditions.h"
 
 namespace kesto {
-
-inline constexpr const char* kDetailFileName = "temp.csv";
 
 // Appends a page's messages to a message list: "[mark]", "  E：..." per error, "  W：..." per
 // NG message; nothing for a page without messages.
@@ -27,13 +25,5 @@ void calculateAllPages(CKestoCnt& cnt, int unitSystem, const std::vector<std::st
 // After a document is opened: empties the message list and calculates every page; the detail
 // lines are neither emptied nor written.
 void recalculateOnOpen(CKestoCnt& cnt, int unitSystem, std::vector<std::string>& messageLines);
-
-// With the detail file on, writes the detail lines to "temp.csv" in `programFolder` (code page
-// 932, CR LF after every line) and empties them. When the file cannot be written the lines
-// stay. Returns true when the file was written.
-bool writeDetailFile(const std::string& programFolder, CKestoCnt& cnt);
-
-// The bytes of the detail file for the given lines.
-std::string detailFileBytes(const std::vector<std::string>& lines);
 
 }  // namespace kesto

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <functional>
 
+#include "base/text_format.h"
 #include "calc/check_message.h"
-#include "model/text_format.h"
 #include "tables/material_strength.h"
 
 namespace kesto {
@@ -15,10 +15,6 @@ constexpr double kRootTolerance = 0.001;
 constexpr int kMaxHalvings = 100;
 
 // A denominator must be positive; zero or negative makes the quantity impossible.
-bool positive(double x) {
-    return x >= kZeroTolerance;
-}
-
 // Bisection on [0, d] stopping on the function value.
 double bisect(const std::function<double(double)>& f, double d) {
     const double f0 = f(0.0);
@@ -47,13 +43,13 @@ double bisect(const std::function<double(double)>& f, double d) {
 // sigmaC and tensionSum from the neutral axis; L = d - dt - xn/3 is the lever arm.
 void eccentricStresses(double b, double d, double dt, double n, double e, PlateStresses& out) {
     const double lever = d - dt - out.xn / 3.0;
-    if (!positive(lever)) {
+    if (!isPositive(lever)) {
         out.sigmaCImpossible = true;
         out.tensionImpossible = true;
         return;
     }
     const double sigmaDen = b * out.xn * lever;
-    if (positive(sigmaDen)) {
+    if (isPositive(sigmaDen)) {
         out.sigmaC = 2.0 * n * (d / 2.0 + e - dt) / sigmaDen;
     } else {
         out.sigmaCImpossible = true;
@@ -96,7 +92,7 @@ void storeIfLarger(const ResultCells& cells, double ratio, double value, double 
 }  // namespace
 
 double neutralAxisPureBending(double b, double d, double dt, double at) {
-    if (!positive(b)) {
+    if (!isPositive(b)) {
         return 0.0;  // a plate without width has no neutral axis
     }
     const double k = 6.0 * kModulusRatio * at / b;
@@ -104,7 +100,7 @@ double neutralAxisPureBending(double b, double d, double dt, double at) {
 }
 
 double neutralAxisEccentric(double b, double d, double dt, double at, double e) {
-    if (!positive(b)) {
+    if (!isPositive(b)) {
         return 0.0;
     }
     const double k = 6.0 * kModulusRatio * at / b * (e + d / 2.0 - dt);
@@ -121,13 +117,13 @@ int stressesUnderPlate(const PageContext& ctx, double b, double d, double dt, do
             return kNeutralAxisFailed;
         }
         const double lever = d - dt - out.xn / 3.0;
-        if (!positive(lever)) {
+        if (!isPositive(lever)) {
             out.sigmaCImpossible = true;
             out.tensionImpossible = true;
             return 0;
         }
         out.tensionSum = m * 100.0 / lever;
-        if (positive(b)) {
+        if (isPositive(b)) {
             out.sigmaC = 2.0 * out.tensionSum * 1000.0 / (b * out.xn);
         } else {
             out.sigmaCImpossible = true;
@@ -144,14 +140,14 @@ int stressesUnderPlate(const PageContext& ctx, double b, double d, double dt, do
     } else if (e < 0.0) {
         ctx.detail("-D / 2 + dt <= e && e < 0");
         const double den = d - 2.0 * dt;
-        if (positive(den)) {
+        if (isPositive(den)) {
             out.tensionSum = nSmall * (e - d / 2.0 + dt) / den / 1000.0;
         } else {
             out.tensionImpossible = true;
         }
     } else if (e <= d / 6.0) {
         ctx.detail("0 <= e <= D / 6");
-        if (positive(b * d)) {
+        if (isPositive(b * d)) {
             out.sigmaC = nSmall / (b * d) * (1.0 + 6.0 * e / d);
         } else {
             out.sigmaCImpossible = true;
@@ -159,7 +155,7 @@ int stressesUnderPlate(const PageContext& ctx, double b, double d, double dt, do
     } else if (e <= d / 6.0 + dt / 3.0) {
         ctx.detail("D / 6 < e <= D / 6 + dt / 3");
         const double den = 3.0 * b * (d / 2.0 - e);
-        if (positive(b) && positive(d / 2.0 - e)) {
+        if (isPositive(b) && isPositive(d / 2.0 - e)) {
             out.sigmaC = 2.0 * nSmall / den;
         } else {
             out.sigmaCImpossible = true;
@@ -201,7 +197,7 @@ int concreteAnchorCheck(PageContext& ctx, const CStress& c, int dir, int term, P
     if (isZero(m) || weakAxis) {
         ctx.detail("曲げモーメント０またはＨ形鋼弱軸");
         if (n > 0.0) {
-            if (positive(b * d)) {
+            if (isPositive(b * d)) {
                 out.sigmaC = n * 1000.0 / (b * d);
             } else {
                 out.sigmaCImpossible = true;
@@ -229,7 +225,8 @@ int concreteAnchorCheck(PageContext& ctx, const CStress& c, int dir, int term, P
                          ? designFc(*ctx.concrete, ctx.unitSystem)
                          : allowableCompression(*ctx.concrete, term == kShortTerm, ctx.unitSystem);
     // A zero allowable stress leaves no capacity at all.
-    const double ratioC = out.sigmaCImpossible || !positive(f) ? kImpossibleRatio : out.sigmaC / f;
+    const double ratioC =
+        out.sigmaCImpossible || !isPositive(f) ? kImpossibleRatio : out.sigmaC / f;
     storeIfLarger(concreteCells(page, dir, term, slot), ratioC, out.sigmaC * si, f * si);
 
     double area = 0.0;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/text_format.h"
 #include "calc/base_plate.h"
 #include "calc/concrete_anchor.h"
 #include "calc/input_check.h"
@@ -9,7 +10,6 @@
 #include "calc/shear_check.h"
 #include "calc/ultimate.h"
 #include "model/combinations.h"
-#include "model/text_format.h"
 #include "tables/lookup.h"
 
 namespace kesto {

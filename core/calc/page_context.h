@@ -2,18 +2,12 @@
 // the table rows the page's names resolved to, the unit labels and the detail lines.
 #pragma once
 
-#include <cmath>
 #include <string>
 
+#include "base/numbers.h"
 #include "model/conditions.h"
 
 namespace kesto {
-
-// A value counts as zero below this magnitude.
-inline constexpr double kZeroTolerance = 1e-10;
-inline bool isZero(double x) {
-    return std::fabs(x) < kZeroTolerance;
-}
 
 // The ratio recorded for a quantity that cannot be computed; it makes the judgement NG.
 inline constexpr double kImpossibleRatio = 9.999;

@@ -2,18 +2,14 @@
 
 #include <algorithm>
 
+#include "base/text_format.h"
 #include "calc/check_message.h"
-#include "model/text_format.h"
 #include "tables/material_strength.h"
 
 namespace kesto {
 namespace {
 
 constexpr double kWeldThroat = 0.7;
-
-bool positive(double x) {
-    return x >= kZeroTolerance;
-}
 
 }  // namespace
 
@@ -133,9 +129,9 @@ int ribPlateCheck(PageContext& ctx, const PlateStresses& s, int dir, int term,
     const double scale = ctx.unitSystem == 1 ? 10.0 : 1.0;
     double tau = 0.0;
     double r1 = kImpossibleRatio;
-    if (positive(hr * tr)) {
+    if (isPositive(hr * tr)) {
         tau = qr / (hr * tr);
-        if (positive(fs)) {
+        if (isPositive(fs)) {
             r1 = tau / fs;
         }
     }
@@ -148,10 +144,10 @@ int ribPlateCheck(PageContext& ctx, const PlateStresses& s, int dir, int term,
     // Fillet welds on both faces of the rib, sized by the thinner of column plate and rib.
     const double weld = weldSize(10.0 * std::min(tc, tr)) / 10.0;
     const double throatStrength = kWeldThroat * weld * fs;
-    const double lw = positive(throatStrength) ? qr / throatStrength : 0.0;
+    const double lw = isPositive(throatStrength) ? qr / throatStrength : 0.0;
     const double effective = hr - weld;
-    const double r2 =
-        positive(throatStrength) && positive(effective) ? lw / (2.0 * effective) : kImpossibleRatio;
+    const double r2 = isPositive(throatStrength) && isPositive(effective) ? lw / (2.0 * effective)
+                                                                          : kImpossibleRatio;
     if (page.ratioRibWeld[dir][slot] < r2) {
         page.ratioRibWeld[dir][slot] = r2;
         page.ribWeldLw[dir][slot] = lw;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/text_format.h"
 #include "calc/check_message.h"
-#include "model/text_format.h"
 #include "tables/material_strength.h"
 
 namespace kesto {

@@ -1,13 +1,13 @@
 #include "calc/ultimate.h"
 
+#include "base/text_format.h"
 #include "calc/concrete_anchor.h"
 #include "calc/ultimate_bending.h"
 #include "calc/ultimate_common.h"
 #include "calc/ultimate_concrete.h"
 #include "calc/ultimate_fracture.h"
-#include "calc/ultimate_slots.h"
 #include "calc/ultimate_yield.h"
-#include "model/text_format.h"
+#include "model/ultimate_slots.h"
 
 namespace kesto {
 namespace {

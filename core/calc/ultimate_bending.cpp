@@ -2,11 +2,11 @@
 
 #include <cmath>
 
+#include "base/text_format.h"
 #include "calc/check_message.h"
 #include "calc/ultimate_common.h"
-#include "calc/ultimate_slots.h"
 #include "calc/ultimate_strength.h"
-#include "model/text_format.h"
+#include "model/ultimate_slots.h"
 #include "tables/material_strength.h"
 
 namespace kesto {

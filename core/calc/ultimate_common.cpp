@@ -1,6 +1,6 @@
 #include "calc/ultimate_common.h"
 
-#include "model/text_format.h"
+#include "base/text_format.h"
 
 namespace kesto::ult {
 

@@ -9,8 +9,6 @@
 
 namespace kesto::ult {
 
-constexpr double kPi = 3.141592654;
-
 // value / capacity, or the impossible ratio when the capacity is zero.
 inline double ratioOf(double value, double capacity) {
     return isZero(capacity) ? kImpossibleRatio : value / capacity;

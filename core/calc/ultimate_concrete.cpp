@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/text_format.h"
 #include "calc/check_message.h"
 #include "calc/ultimate_common.h"
-#include "calc/ultimate_slots.h"
-#include "model/text_format.h"
+#include "model/ultimate_slots.h"
 #include "tables/material_strength.h"
 
 namespace kesto {
@@ -18,7 +18,7 @@ AnchorBlockAreas anchorBlockAreas(const CKesto& page, double at) {
     const double bt = page.anchorBlockB / 10;
     const double dt = page.anchorBlockD / 10;
     const double l = page.boltLength / 10;
-    return {std::max(bt * dt - at, 0.0), 2 * bt * l + 2 * dt * l + ult::kPi * l * l};
+    return {std::max(bt * dt - at, 0.0), 2 * bt * l + 2 * dt * l + kPi * l * l};
 }
 
 double concreteTensileStrength(double fc, int unitSystem) {

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "base/text_format.h"
 #include "calc/check_message.h"
 #include "calc/ultimate_common.h"
-#include "calc/ultimate_slots.h"
-#include "model/text_format.h"
+#include "model/ultimate_slots.h"
 #include "tables/material_strength.h"
 
 namespace kesto {
@@ -55,7 +55,7 @@ void checkPlateFracture(PageContext& ctx, int dir, int sense) {
     // Shear around the hole under the bolt's yield force (せん断). Without a hole wall the stress
     // cannot be computed and the check fails like a zero capacity.
     const double qy = a * fb;
-    const double a1 = ult::kPi * (d + c) * t;
+    const double a1 = kPi * (d + c) * t;
     const double tau = isZero(a1) ? 0 : 1.5 * qy / a1;
     const double r3 = isZero(a1) ? kImpossibleRatio : ult::ratioOf(alpha * tau, tauU);
     const double stressFactor = ctx.unitSystem == 1 ? 10.0 : 1.0;

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "model/owned_list.h"
+#include "base/owned_list.h"
+#include "model/anchor_bolt.h"
+#include "model/concrete_grade.h"
 #include "model/page.h"
+#include "model/steel_grade.h"
+#include "model/steel_section.h"
 #include "model/stress.h"
-#include "tables/anchor_bolt.h"
-#include "tables/concrete_grade.h"
-#include "tables/steel_grade.h"
-#include "tables/steel_section.h"
 
 namespace kesto {
 

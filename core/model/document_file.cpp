@@ -1,6 +1,6 @@
 #include "model/document_file.h"
 
-#include "model/archive.h"
+#include "base/archive.h"
 
 namespace kesto {
 namespace {

@@ -5,8 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "base/json_fields.h"
 #include "model/document_file.h"
-#include "model/json_fields.h"
 
 namespace kesto {
 

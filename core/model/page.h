@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "model/owned_list.h"
+#include "base/owned_list.h"
 #include "model/stress.h"
 
 namespace kesto {

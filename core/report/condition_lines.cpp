@@ -1,8 +1,7 @@
 #include "report/condition_lines.h"
 
-#include "model/codepage.h"
-#include "model/text_format.h"
-#include "platform/files.h"
+#include "base/codepage.h"
+#include "base/text_format.h"
 
 namespace kesto {
 namespace {
@@ -173,15 +172,9 @@ std::vector<std::string> conditionsBlock(const CKestoCnt& c, int unitSystem) {
     return out;
 }
 
-std::vector<std::string> buildConditionLines(const CKestoCnt& cnt, int inputUnitSystem,
-                                             int policyUnitSystem,
-                                             const std::string& programFolder) {
-    std::vector<std::string> lines;
-    const auto policy =
-        readFileIfExists(programFolder + policyFileName(policyUnitSystem, cnt.boltElongation));
-    if (policy) {
-        lines = parsePolicyText(*policy, route3SectionShown(cnt));
-    }
+std::vector<std::string> conditionLines(const CKestoCnt& cnt, int inputUnitSystem,
+                                        std::string_view policyBytes) {
+    std::vector<std::string> lines = parsePolicyText(policyBytes, route3SectionShown(cnt));
     lines.emplace_back();
     const auto block = conditionsBlock(cnt, inputUnitSystem);
     lines.insert(lines.end(), block.begin(), block.end());

@@ -1,5 +1,5 @@
-// The conditions report: the calculation policy text read from a file beside the program, an
-// empty line, then the "【基本条件】" block stating the design conditions and stress definitions.
+// The conditions report: the calculation policy text of a file beside the program, an empty
+// line, then the "【基本条件】" block stating the design conditions and stress definitions.
 // Lines are UTF-8; each becomes one printed line.
 #pragma once
 
@@ -29,10 +29,9 @@ std::vector<std::string> parsePolicyText(std::string_view bytes, bool showRoute3
 // The "【基本条件】" block; `unitSystem` is the input unit the "入力単位" line states.
 std::vector<std::string> conditionsBlock(const CKestoCnt& cnt, int unitSystem);
 
-// The whole report: the policy text of `policyUnitSystem` from `programFolder` (skipped when the
-// file cannot be read), one empty line, then the conditions block of the input unit.
-std::vector<std::string> buildConditionLines(const CKestoCnt& cnt, int inputUnitSystem,
-                                             int policyUnitSystem,
-                                             const std::string& programFolder);
+// The whole report: the lines of the policy text `policyBytes` (code page 932; empty when the
+// file is missing), one empty line, then the conditions block of the input unit.
+std::vector<std::string> conditionLines(const CKestoCnt& cnt, int inputUnitSystem,
+                                        std::string_view policyBytes);
 
 }  // namespace kesto

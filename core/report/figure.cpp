@@ -3,19 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/text_format.h"
+#include "base/numbers.h"
+#include "base/text_format.h"
 #include "tables/lookup.h"
 
 namespace kesto {
 namespace {
 
-constexpr double kPi = 3.141592654;
 constexpr double kBoltCircle = 32.0;  // mm, whatever the bolt size
 constexpr double kMargin = 100.0;     // mm around the plate
-
-bool isZero(double x) {
-    return std::fabs(x) < 1e-10;
-}
 
 // Rounding of the drawing: truncation of value + 0.5.
 double roundCoord(double v) {

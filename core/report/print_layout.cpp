@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "model/text_format.h"
+#include "base/text_format.h"
 
 namespace kesto {
 namespace {

@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/text_format.h"
-#include "model/units.h"
+#include "base/numbers.h"
+#include "base/text_format.h"
+#include "base/units.h"
 
 namespace kesto {
 namespace {
-
-constexpr double kGravity = kGravityAcceleration;
 
 // Grid geometry in character widths: the label column, then the X and Y groups of three value
 // columns each.
@@ -20,20 +19,13 @@ constexpr int kGroupWidth = 3 * kValueWidth;
 constexpr int kFigureWidth = 20;
 constexpr int kNameWidth = 20;
 
-// Unit factors of the print conversion; 0 marks a quantity that is not converted.
+// The unit factor of a quantity that the print conversion leaves as it is.
 constexpr double kNoConversion = 0.0;
-constexpr double kForce = 1.0;
-constexpr double kConcreteStress = 0.01;
-constexpr double kSteelStress = 10.0;
 
 constexpr int kAlignNone = -1;
 constexpr int kAlignTitle = 9;
 constexpr int kAlignName = 8;
 constexpr int kAlignShape = 4;
-
-bool isZero(double x) {
-    return std::fabs(x) < 1e-10;
-}
 
 struct Formats {
     const char* force;
@@ -78,8 +70,7 @@ class GridBuilder {
     void number(int col, int width, double* field, const char* format, double factor,
                 std::uint8_t kind = kCellDisplay) {
         if (convertFrom_ >= 0 && factor != kNoConversion) {
-            const double v =
-                convertFrom_ == 0 ? *field * kGravity * factor : *field / kGravity / factor;
+            const double v = convert(*field, factor, true, convertFrom_, 1 - convertFrom_);
             add(col, width, kind, kValueDouble, format, v);
         } else {
             add(col, width, kind, kValueDouble, format, field);
@@ -219,9 +210,9 @@ void stressRows(GridBuilder& b, CKestoCnt& cnt, CKesto& p) {
                 }
                 continue;
             }
-            b.number(col, kValueWidth, &s->n, force, kForce, kCellEditable);
-            b.number(col + kValueWidth, kValueWidth, &s->m, force, kForce, kCellEditable);
-            b.number(col + 2 * kValueWidth, kValueWidth, &s->q, force, kForce, kCellEditable);
+            b.number(col, kValueWidth, &s->n, force, kForceScale, kCellEditable);
+            b.number(col + kValueWidth, kValueWidth, &s->m, force, kForceScale, kCellEditable);
+            b.number(col + 2 * kValueWidth, kValueWidth, &s->q, force, kForceScale, kCellEditable);
         }
         b.nextRow();
     }
@@ -242,16 +233,16 @@ void stressRows(GridBuilder& b, CKestoCnt& cnt, CKesto& p) {
                 }
                 continue;
             }
-            b.number(col, kValueWidth, &p.ultimateN[dir][sense], force, kForce, kCellEditable);
+            b.number(col, kValueWidth, &p.ultimateN[dir][sense], force, kForceScale, kCellEditable);
             // With elongation capacity the route-3 moment is not used.
             if (cnt.boltElongation == 0) {
-                b.number(col + kValueWidth, kValueWidth, &p.ultimateM[dir][sense], force, kForce,
-                         kCellEditable);
+                b.number(col + kValueWidth, kValueWidth, &p.ultimateM[dir][sense], force,
+                         kForceScale, kCellEditable);
             } else {
                 b.empty(col + kValueWidth, kValueWidth);
             }
-            b.number(col + 2 * kValueWidth, kValueWidth, &p.ultimateQ[dir][sense], force, kForce,
-                     kCellEditable);
+            b.number(col + 2 * kValueWidth, kValueWidth, &p.ultimateQ[dir][sense], force,
+                     kForceScale, kCellEditable);
         }
         b.nextRow();
     }
@@ -306,9 +297,9 @@ void allowableBlock(GridBuilder& b, CKesto& p, const char* title, int slot) {
                              : r.format == 1 ? f.concreteStress
                              : r.format == 2 ? f.steelStress
                                              : kLengthFormat;
-        const double factor = r.format == 0   ? kForce
-                              : r.format == 1 ? kConcreteStress
-                              : r.format == 2 ? kSteelStress
+        const double factor = r.format == 0   ? kForceScale
+                              : r.format == 1 ? kConcreteStressScale
+                              : r.format == 2 ? kSteelStressScale
                                               : kNoConversion;
         for (int dir = 0; dir < 2; ++dir) {
             const int col = b.group(dir);
@@ -350,9 +341,9 @@ void ultimateRow(GridBuilder& b, const CKestoCnt& cnt, CKesto& p, const Ultimate
                                                       : kLengthFormat;
     // Ultimate stresses are printed with the ultimate formats: concrete "%7.2f"/"%7.3f", the
     // fracture shear stresses "%7.3f"/"%7.2f".
-    const double factor = r.quantity == kUltForce      ? kForce
-                          : r.quantity == kUltConcrete ? kConcreteStress
-                          : r.quantity == kUltSteel    ? kSteelStress
+    const double factor = r.quantity == kUltForce      ? kForceScale
+                          : r.quantity == kUltConcrete ? kConcreteStressScale
+                          : r.quantity == kUltSteel    ? kSteelStressScale
                                                        : kNoConversion;
     for (int dir = 0; dir < 2; ++dir) {
         const int col = b.group(dir);

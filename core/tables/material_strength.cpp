@@ -1,4 +1,5 @@
 #include "tables/material_strength.h"
+#include "base/numbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +7,6 @@
 namespace kesto {
 namespace {
 
-constexpr double kZero = 1e-10;
 const double kSqrt3 = std::sqrt(3.0);
 
 bool isSi(int unitSystem) {
@@ -32,7 +32,7 @@ double cappedFc(const CConcreteRaw& c, int unitSystem) {
 bool directValue(const CConcreteRaw& c, const CConcreteRaw::LongShort& item, bool shortTerm,
                  int unitSystem, double& out) {
     const double v = item[shortTerm ? 1 : 0];
-    if (c.directInput == 0 || std::fabs(v) < kZero) {
+    if (c.directInput == 0 || isZero(v)) {
         return false;
     }
     out = isSi(unitSystem) ? v * 100.0 : v;

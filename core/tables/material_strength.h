@@ -4,8 +4,8 @@
 // thickness in mm; `shortTerm` selects the short-term value.
 #pragma once
 
-#include "tables/concrete_grade.h"
-#include "tables/steel_grade.h"
+#include "model/concrete_grade.h"
+#include "model/steel_grade.h"
 
 namespace kesto {
 

@@ -1,6 +1,6 @@
 #include "tables/material_tables.h"
 
-#include "model/archive.h"
+#include "base/archive.h"
 #include "platform/files.h"
 #include "tables/table_files.h"
 

@@ -3,14 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/text_format.h"
+#include "base/numbers.h"
+#include "base/text_format.h"
 #include "tables/material_strength.h"
 
 namespace kesto {
 namespace {
 
-constexpr double kZero = 1e-10;
-constexpr double kPi = 3.141592654;
 // Fillet constants: one fillet area over r², four fillet areas over r², the distance of a
 // fillet's centroid from the web or flange face over r, and the plastic-modulus terms.
 constexpr double kFilletArea = 0.21460183649999998;
@@ -18,10 +17,6 @@ constexpr double kFourFillets = 0.8584073459999999;
 constexpr double kFilletCentroid = 0.5752220379999997 / 2.5752220379999997;
 constexpr double kPlasticFillet = 0.4292;
 constexpr double kPlasticFilletArm = 0.4467;
-
-bool isZero(double v) {
-    return v > -kZero && v < kZero;
-}
 
 double safeSqrtRatio(double num, double den) {
     return isZero(den) ? 0.0 : std::sqrt(num / den);

@@ -1,6 +1,6 @@
 #include "tables/table_files.h"
 
-#include "model/archive.h"
+#include "base/archive.h"
 #include "model/stress.h"
 #include "platform/files.h"
 

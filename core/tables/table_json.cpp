@@ -1,7 +1,7 @@
 #include "tables/table_json.h"
 
-#include "model/archive.h"
-#include "model/json_fields.h"
+#include "base/archive.h"
+#include "base/json_fields.h"
 
 namespace kesto {
 namespace {

@@ -1,4 +1,4 @@
-#include "model/open_document.h"
+#include "document/open_document.h"
 
 #include "platform/files.h"
 #include "tables/table_store.h"

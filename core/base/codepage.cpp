@@ -1,4 +1,4 @@
-#include "model/codepage.h"
+#include "base/codepage.h"
 
 #include <iconv.h>
 
@@ -101,7 +101,7 @@ std::size_t cp932Length(std::string_view utf8) {
     std::size_t n = 0;
     for (std::size_t i = 0; i < utf8.size();) {
         const auto c = static_cast<unsigned char>(utf8[i]);
-        const std::size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        const std::size_t len = utf8SequenceLength(c);
         const std::string_view ch = utf8.substr(i, len);
         auto e = encodeCp932(ch);
         n += e ? e->size() : 1;

@@ -1,14 +1,15 @@
-#include "model/document.h"
+#include "document/document.h"
 
 #include <cmath>
 
+#include "base/codepage.h"
+#include "base/text_format.h"
 #include "calc/calculation_commands.h"
-#include "model/codepage.h"
+#include "document/condition_report.h"
+#include "document/detail_file.h"
+#include "document/open_document.h"
 #include "model/new_document.h"
-#include "model/open_document.h"
-#include "model/text_format.h"
 #include "platform/files.h"
-#include "report/condition_lines.h"
 #include "report/print_settings_store.h"
 #include "tables/table_store.h"
 
@@ -60,8 +61,7 @@ std::string shortenedConcreteName(const std::string& name) {
     std::size_t used = 0;
     std::size_t end = 0;
     while (end < name.size()) {
-        const unsigned char lead = static_cast<unsigned char>(name[end]);
-        const std::size_t n = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        const std::size_t n = utf8SequenceLength(static_cast<unsigned char>(name[end]));
         const std::size_t width = cp932Length(name.substr(end, n));
         if (used + width > kBytes) {
             break;
@@ -226,13 +226,6 @@ bool KestoDocument::swapPages(int i, int j) {
     return true;
 }
 
-std::vector<std::string> KestoDocument::detailHeader() const {
-    std::vector<std::string> header{path_};
-    const auto block = conditionsBlock(data_.conditions, data_.unitSystem);
-    header.insert(header.end(), block.begin(), block.end());
-    return header;
-}
-
 int KestoDocument::pageOfMessageLine(const std::string& line) const {
     std::string token = line;
     const auto open = line.find('[');
@@ -281,7 +274,8 @@ bool KestoDocument::calculateThisPage() {
     if (page == nullptr) {
         return false;
     }
-    kesto::calculateThisPage(data_.conditions, *page, data_.unitSystem, detailHeader(),
+    kesto::calculateThisPage(data_.conditions, *page, data_.unitSystem,
+                             detailHeader(path_, data_.conditions, data_.unitSystem),
                              messageLines_);
     writeDetailFile(programFolder_, data_.conditions);
     rebuildCells();
@@ -290,7 +284,9 @@ bool KestoDocument::calculateThisPage() {
 }
 
 bool KestoDocument::calculateAllPages() {
-    kesto::calculateAllPages(data_.conditions, data_.unitSystem, detailHeader(), messageLines_);
+    kesto::calculateAllPages(data_.conditions, data_.unitSystem,
+                             detailHeader(path_, data_.conditions, data_.unitSystem),
+                             messageLines_);
     writeDetailFile(programFolder_, data_.conditions);
     rebuildCells();
     modified_ = true;

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "model/document.h"
+#include "document/document.h"
 
 namespace kesto {
 

@@ -144,7 +144,6 @@ class KestoDocument {
     void writeDefaults() const;
     void insertPageAfterCurrent(bool fromCommand);
     void rebuildConditionLines();
-    std::vector<std::string> detailHeader() const;
 
     std::string programFolder_;
     Profile& profile_;

@@ -18,7 +18,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/owned_list.h"
+#include "base/owned_list.h"
 
 namespace kesto {
 

@@ -21,6 +21,11 @@ std::optional<std::string> encodeCp932(std::string_view utf8);
 // Decodes UTF-16LE code units (the archive's wide-string form) to UTF-8.
 std::optional<std::string> decodeUtf16le(std::string_view bytes);
 
+// Length of the UTF-8 sequence that starts with byte `lead`; 1 for a stray continuation byte.
+inline std::size_t utf8SequenceLength(unsigned char lead) {
+    return lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+}
+
 // Byte length of a UTF-8 text once encoded in code page 932 (layouts count these bytes).
 // Characters without a code count as one byte each ('?').
 std::size_t cp932Length(std::string_view utf8);

@@ -1,8 +1,8 @@
-#include "model/archive.h"
+#include "base/archive.h"
 
 #include <cstring>
 
-#include "model/codepage.h"
+#include "base/codepage.h"
 
 namespace kesto {
 namespace {

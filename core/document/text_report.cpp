@@ -1,8 +1,8 @@
-#include "report/text_report.h"
+#include "document/text_report.h"
 
 #include <algorithm>
 
-#include "model/codepage.h"
+#include "base/codepage.h"
 
 namespace kesto {
 namespace {
@@ -17,8 +17,7 @@ class CharCanvas {
         auto& line = lineAt(row);
         int col = column;
         for (std::size_t i = 0; i < text.size();) {
-            const unsigned char lead = static_cast<unsigned char>(text[i]);
-            const std::size_t n = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+            const std::size_t n = utf8SequenceLength(static_cast<unsigned char>(text[i]));
             const std::string glyph = text.substr(i, n);
             i += n;
             const int width = static_cast<int>(cp932Length(glyph));

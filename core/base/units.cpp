@@ -1,4 +1,4 @@
-#include "model/units.h"
+#include "base/units.h"
 
 namespace kesto {
 

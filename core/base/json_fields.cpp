@@ -1,6 +1,6 @@
-#include "model/json_fields.h"
+#include "base/json_fields.h"
 
-#include "model/codepage.h"
+#include "base/codepage.h"
 
 namespace kesto {
 

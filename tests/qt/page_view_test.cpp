@@ -1,0 +1,250 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+#include "app/page_view.h"
+#include "app/paint/cell_painter.h"
+#include "example_document.h"
+
+using namespace kesto;
+using kesto::app::PageView;
+
+namespace {
+
+struct Commit {
+    int editOrder;
+    CellInput value;
+};
+
+// The view over the example as the program shows it: a commit is stored in the document and
+// the view refreshed, as the program's undoable edit does.
+struct Fixture {
+    kesto::test::ExampleDocument example;
+    KestoDocument& doc = *example.document;
+    PageView view;
+    std::vector<Commit> commits;
+    bool active = false;
+
+    Fixture() {
+        QObject::connect(&view, &PageView::cellCommitted, [this](int order, CellInput value) {
+            commits.push_back({order, value});
+            doc.editCell(order, value);
+            view.refresh();
+        });
+        view.resize(1200, 900);
+        view.setDocument(&doc);
+        view.show();
+        view.activateWindow();
+        active = QTest::qWaitForWindowActive(&view);
+        view.setFocus();
+    }
+
+    const DisplayCell& cell(const std::function<bool(const DisplayCell&)>& match) const {
+        const auto& cells = doc.pageCells();
+        return *std::find_if(cells.begin(), cells.end(), match);
+    }
+    const DisplayCell& cellWithOrder(int order) const {
+        return cell([&](const DisplayCell& c) { return c.editOrder == order; });
+    }
+    int interactiveCells() const {
+        int n = 0;
+        for (const DisplayCell& c : doc.pageCells()) {
+            n = std::max(n, c.editOrder + 1);
+        }
+        return n;
+    }
+    void click(const DisplayCell& c) {
+        const QRect r = app::cellRectangle(QPoint(0, 0), view.gridFont(), c);
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, r.center());
+    }
+    // Tab to the focused widget; a message box that just closed may have left no window active.
+    void tab() {
+        if (QApplication::focusWidget() == nullptr) {
+            view.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&view));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QLineEdit* lineEdit() const { return qobject_cast<QLineEdit*>(view.activeEditor()); }
+};
+
+bool numberCell(const DisplayCell& c) {
+    return c.cellKind == kCellEditable && c.valueType == kValueDouble;
+}
+
+// Closes the next message box once it shows and returns its text through `text`.
+void answerNextMessage(QString& text) {
+    QTimer::singleShot(0, [&text] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->accept();
+        } else {
+            answerNextMessage(text);
+        }
+    });
+}
+
+}  // namespace
+
+class PageViewTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void numberOutsideTheRangeIsRefusedAndTheOldValueKept();
+    void eachEditorCommitsItsValueOnLeavingTheCell();
+    void tabWalksTheCellsInEditOrderAndWraps();
+    void rendersExample();
+};
+
+void PageViewTest::numberOutsideTheRangeIsRefusedAndTheOldValueKept() {
+    Fixture f;
+    QVERIFY(f.active);
+    const int order = f.cell(numberCell).editOrder;
+    const std::string before = cellText(f.cellWithOrder(order));
+    f.click(f.cellWithOrder(order));
+    QVERIFY(f.lineEdit() != nullptr);
+    QTest::keyClicks(f.lineEdit(), "100000");
+    QString message;
+    answerNextMessage(message);
+    f.tab();
+    QCOMPARE(message, QString("-99999 から 99999 までの数値を入力してください。"));
+    QVERIFY(f.commits.empty());
+    QCOMPARE(cellText(f.cellWithOrder(order)), before);
+
+    // Text that is no number at all.
+    f.click(f.cellWithOrder(order));
+    QTest::keyClicks(f.lineEdit(), "1O");
+    answerNextMessage(message);
+    f.tab();
+    QCOMPARE(message, QString("数値を入力してください。"));
+    QVERIFY(f.commits.empty());
+
+    // The limits themselves are taken.
+    f.click(f.cellWithOrder(order));
+    QTest::keyClicks(f.lineEdit(), "-99999");
+    f.tab();
+    QCOMPARE(f.commits.size(), std::size_t{1});
+    QCOMPARE(std::get<double>(f.commits[0].value), -99999.0);
+}
+
+void PageViewTest::eachEditorCommitsItsValueOnLeavingTheCell() {
+    Fixture f;
+    QVERIFY(f.active);
+    // A force: a double, committed when another cell is clicked.
+    const DisplayCell& force = f.cell(numberCell);
+    const int forceOrder = force.editOrder;
+    f.click(force);
+    QTest::keyClicks(f.lineEdit(), "12.5");
+    f.click(f.cell([](const DisplayCell& c) { return c.cellKind == kCellDisplay; }));
+    QCOMPARE(f.commits.size(), std::size_t{1});
+    QCOMPARE(f.commits[0].editOrder, forceOrder);
+    QCOMPARE(std::get<double>(f.commits[0].value), 12.5);
+    QCOMPARE(QString::fromStdString(cellText(f.cellWithOrder(forceOrder))).trimmed(),
+             QString("12.5"));
+
+    // The mark: a text, committed by Tab.
+    const DisplayCell& mark = f.cell([](const DisplayCell& c) {
+        return c.cellKind == kCellEditable && c.valueType == kValueString;
+    });
+    const int markOrder = mark.editOrder;
+    f.click(mark);
+    QInputMethodEvent kanji;  // as an input method commits it
+    kanji.setCommitString("柱");
+    QApplication::sendEvent(f.lineEdit(), &kanji);
+    QTest::keyClicks(f.lineEdit(), "C9");
+    f.tab();
+    QCOMPARE(f.commits.size(), std::size_t{2});
+    QCOMPARE(f.commits[1].editOrder, markOrder);
+    QCOMPARE(std::get<std::string>(f.commits[1].value), std::string("柱C9"));
+
+    // A steel grade: chosen from the table, committed as soon as it is chosen. The box covers
+    // the cell widened by 20 pixels.
+    const DisplayCell& grade =
+        f.cell([](const DisplayCell& c) { return c.cellKind == kCellSteelGrade; });
+    const int gradeOrder = grade.editOrder;
+    const QRect gradeRect = app::cellRectangle(QPoint(0, 0), f.view.gridFont(), grade);
+    const std::string oldGrade = cellText(grade);
+    f.click(grade);
+    auto* box = qobject_cast<QComboBox*>(f.view.activeEditor());
+    QVERIFY(box != nullptr);
+    QCOMPARE(box->geometry().width(), gradeRect.width() + 20);
+    QCOMPARE(box->count(), static_cast<int>(f.doc.conditions().steelGradeTable.size()));
+    QCOMPARE(box->currentText().toStdString(), oldGrade);
+    QTest::keyClick(box, box->currentIndex() + 1 < box->count() ? Qt::Key_Down : Qt::Key_Up);
+    QCOMPARE(f.commits.size(), std::size_t{3});
+    QCOMPARE(f.commits[2].editOrder, gradeOrder);
+    QCOMPARE(std::get<std::string>(f.commits[2].value), box->currentText().toStdString());
+    QVERIFY(std::get<std::string>(f.commits[2].value) != oldGrade);
+    // Leaving the box commits nothing more.
+    f.tab();
+    QCOMPARE(f.commits.size(), std::size_t{3});
+}
+
+void PageViewTest::tabWalksTheCellsInEditOrderAndWraps() {
+    Fixture f;
+    QVERIFY(f.active);
+    int figureClicks = 0;
+    QObject::connect(&f.view, &PageView::figureClicked, [&] { ++figureClicks; });
+    const int n = f.interactiveCells();
+    QVERIFY(n > 3);
+    for (int i = 0; i < n; ++i) {
+        f.tab();
+        QCOMPARE(f.view.selectedCell(), i);
+    }
+    QCOMPARE(figureClicks, 1);
+    // One more Tab after the last cell closes everything, the next starts again at the first.
+    f.tab();
+    QCOMPARE(f.view.selectedCell(), -1);
+    QVERIFY(f.view.activeEditor() == nullptr);
+    f.tab();
+    QCOMPARE(f.view.selectedCell(), 0);
+    QVERIFY(f.lineEdit() != nullptr);
+    // Walking through without typing changes nothing.
+    QVERIFY(f.commits.empty());
+    QVERIFY(!f.doc.isModified());
+}
+
+void PageViewTest::rendersExample() {
+    kesto::test::ExampleDocument example;
+    PageView view;
+    view.resize(1600, 1000);
+    view.setDocument(example.document.get());
+    const QImage image = view.grab().toImage();
+    if (const QByteArray dir = qgetenv("KESTO_SNAPSHOT_DIR"); !dir.isEmpty()) {
+        const QString base = QString::fromLocal8Bit(dir) + "/page_view";
+        image.save(base + ".png");
+        // Zoomed quarters of the cells, to check glyphs and grid alignment pixel by pixel.
+        for (int i = 0; i < 4; ++i) {
+            image.copy(0, i * 200, 420, 200)
+                .scaled(1260, 600, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                .save(base + QString("_zoom%1.png").arg(i));
+        }
+        image.copy(160, 250, 120, 60)
+            .scaled(960, 480, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+            .save(base + "_detail.png");
+        // The choice box open over a grade cell, a number editor over a force.
+        const auto& cells = example.document->pageCells();
+        for (const std::uint8_t kind : {kCellSteelGrade, kCellEditable}) {
+            const auto c = std::find_if(cells.begin(), cells.end(), [&](const DisplayCell& d) {
+                return d.cellKind == kind && (kind != kCellEditable || d.valueType == kValueDouble);
+            });
+            const QRect r = app::cellRectangle(QPoint(0, 0), view.gridFont(), *c);
+            QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, r.center());
+            view.grab(QRect(0, 0, 420, 200))
+                .toImage()
+                .scaled(1260, 600, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                .save(base + QString("_editor%1.png").arg(kind));
+        }
+    }
+    QVERIFY(!image.isNull());
+}
+
+QTEST_MAIN(PageViewTest)
+#include "page_view_test.moc"
