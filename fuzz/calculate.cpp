@@ -3,9 +3,9 @@
 #include <cctype>
 #include <cmath>
 
+#include "base/archive.h"
 #include "calc/calculation_commands.h"
 #include "fuzz_support.h"
-#include "model/archive.h"
 #include "model/document_file.h"
 #include "tables/material_tables.h"
 #include "tables/table_files.h"

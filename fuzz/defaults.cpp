@@ -1,6 +1,6 @@
 // The default data file "KestoBase.def": what reads is stored again unchanged.
+#include "base/archive.h"
 #include "fuzz_support.h"
-#include "model/archive.h"
 #include "model/document_file.h"
 
 using namespace kesto;

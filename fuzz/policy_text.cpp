@@ -1,6 +1,6 @@
 // The calculation policy texts, with and without the route-3 section.
+#include "base/codepage.h"
 #include "fuzz_support.h"
-#include "model/codepage.h"
 #include "report/condition_lines.h"
 
 using namespace kesto;

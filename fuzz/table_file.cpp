@@ -1,10 +1,9 @@
 // The four table layouts (section, anchor bolt, steel grade, concrete): every parser meets the
 // same bytes; a file of a recognised kind dumps to JSON and imports back to the bytes its rows
 // are stored as.
-#include <nlohmann/json.hpp>
-
+#include "base/archive.h"
+#include "document/json_import.h"
 #include "fuzz_support.h"
-#include "model/archive.h"
 #include "tables/table_files.h"
 #include "tables/table_json.h"
 
@@ -49,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const FileFormatError&) {
         return 0;
     }
-    const std::string imported = tableFileFromJson(nlohmann::json::parse(dumped.dump()));
+    const std::string imported = importJson(dumped.dump(), "dump.json");
     const std::string& expected = kind == StoredFileKind::sectionTable      ? section
                                   : kind == StoredFileKind::boltTable       ? bolt
                                   : kind == StoredFileKind::steelGradeTable ? steel

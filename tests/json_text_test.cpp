@@ -1,8 +1,9 @@
-#include "model/json_text.h"
+#include "base/json_text.h"
 
 #include <gtest/gtest.h>
 
-#include "model/json_fields.h"
+#include "base/json_fields.h"
+#include "base/text_format.h"
 
 namespace kesto {
 namespace {

@@ -44,7 +44,8 @@ std::string detailFileBytes(const std::vector<std::string>& lines) {
     return bytes;
 }
 
-bool writeDetailFile(const std::string& programFolder, CKestoCnt& cnt) {
+bool writeDetailFile(const std::string& programFolder, CKestoCnt& cnt,
+                     std::vector<std::string>* problems) {
     if (cnt.writeDetailFile != 1) {
         return false;
     }
@@ -55,8 +56,11 @@ bool writeDetailFile(const std::string& programFolder, CKestoCnt& cnt) {
     path += kDetailFileName;
     try {
         writeFileAtomic(path, detailFileBytes(cnt.detailLines));
-    } catch (const FileAccessError&) {
+    } catch (const FileAccessError& e) {
         // The lines stay until the next calculation command empties them.
+        if (problems != nullptr) {
+            problems->push_back(e.what());
+        }
         return false;
     }
     cnt.detailLines.clear();

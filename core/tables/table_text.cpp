@@ -7,7 +7,7 @@
 #include <sstream>
 #include <vector>
 
-#include "model/codepage.h"
+#include "base/codepage.h"
 #include "tables/material_strength.h"
 #include "tables/section_properties.h"
 #include "tables/table_files.h"

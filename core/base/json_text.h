@@ -13,10 +13,6 @@
 
 namespace kesto {
 
-// At most `maxBytes` of `text` (whole UTF-8 characters, control characters as blanks), with
-// "…" when cut: for messages that mention what a file holds.
-std::string shortExcerpt(std::string_view text, std::size_t maxBytes = 32);
-
 // Receives the elements of the streamed array: the element, its index, and the members of the
 // top-level object read so far (those before the array in the text).
 using JsonElementSink =

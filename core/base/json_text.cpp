@@ -1,8 +1,9 @@
-#include "model/json_text.h"
+#include "base/json_text.h"
 
 #include <vector>
 
-#include "model/json_fields.h"
+#include "base/json_fields.h"
+#include "base/text_format.h"
 
 namespace kesto {
 namespace {
@@ -11,10 +12,6 @@ using nlohmann::json;
 
 // Deeper than any document or table file (a page's stress lists sit at depth 6).
 constexpr std::size_t kMaxDepth = 32;
-
-std::size_t utf8Length(unsigned char lead) {
-    return lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-}
 
 // Line and column (both from 1, the column in characters) of a byte offset.
 std::string placeOf(std::string_view text, std::size_t offset) {
@@ -193,25 +190,6 @@ class TreeBuilder {
 };
 
 }  // namespace
-
-std::string shortExcerpt(std::string_view text, std::size_t maxBytes) {
-    std::string out;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const std::size_t n = std::min(utf8Length(c), text.size() - i);
-        if (i + n > maxBytes) {
-            return out + "…";
-        }
-        if (c < 0x20 || c == 0x7F) {
-            out += ' ';
-        } else {
-            out.append(text.substr(i, n));
-        }
-        i += n;
-    }
-    return out;
-}
 
 json readJsonText(std::string_view text, const std::string& source, const char* streamedMember,
                   const JsonElementSink& sink) {
