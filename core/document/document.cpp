@@ -227,6 +227,16 @@ bool KestoDocument::swapPages(int i, int j) {
     return true;
 }
 
+bool KestoDocument::replacePage(int index, CKesto page) {
+    if (index < 0 || index >= pageCount()) {
+        return false;
+    }
+    data_.conditions.pages[static_cast<std::size_t>(index)] = std::move(page);
+    rebuildCells();
+    modified_ = true;
+    return true;
+}
+
 int KestoDocument::pageOfMessageLine(const std::string& line) const {
     std::string token = line;
     const auto open = line.find('[');

@@ -72,6 +72,10 @@ class KestoDocument {
     bool deleteCurrentPage();
     // The jump dialog's "↑"/"↓": exchanges pages i and j; page j becomes current.
     bool swapPages(int i, int j);
+    // Replaces page `index` as a whole (the shape dialog's OK, and taking a page change back);
+    // the current page is laid out again and the document marked modified. False (nothing
+    // changed) when there is no page `index`.
+    bool replacePage(int index, CKesto page);
 
     // The message window's "ｼﾞｬﾝﾌﾟ": the page whose mark is the first token of `line` between
     // "[" and "]" (the whole line when it has no brackets); -1 when no page has that mark.
