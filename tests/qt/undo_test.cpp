@@ -7,6 +7,7 @@
 
 #include "app/building_dialog.h"
 #include "app/main_window.h"
+#include "app/page_view.h"
 #include "model/document_file.h"
 #include "qt_test_support.h"
 
@@ -23,8 +24,28 @@ QByteArray snapshot(MainWindow& w) {
 
 using Change = std::function<void(MainWindow&)>;
 
+// The edit number of the current page's first editable cell of this value type.
+int firstEditable(MainWindow& w, std::uint8_t valueType) {
+    for (const kesto::DisplayCell& cell : w.document().pageCells()) {
+        if (cell.editable() && cell.valueType == valueType) {
+            return cell.editOrder;
+        }
+    }
+    return -1;
+}
+
+void commit(MainWindow& w, int editOrder, kesto::CellInput value) {
+    emit w.pageView()->cellCommitted(editOrder, std::move(value));
+}
+
 const std::vector<std::pair<const char*, Change>>& changes() {
     static const std::vector<std::pair<const char*, Change>> list = {
+        {"cell edit, number",
+         [](MainWindow& w) { commit(w, firstEditable(w, kesto::kValueDouble), 123.5); }},
+        {"cell edit, text",
+         [](MainWindow& w) {
+             commit(w, firstEditable(w, kesto::kValueString), std::string("X1"));
+         }},
         {"insert page", [](MainWindow& w) { w.insertPage(); }},
         {"reorder pages",
          [](MainWindow& w) {
@@ -43,6 +64,26 @@ const std::vector<std::pair<const char*, Change>>& changes() {
              QCOMPARE(w.document().buildingComment(), std::string("一行目\r\n二行目"));
          }},
         {"unit switch", [](MainWindow& w) { w.setUnitSystem(1 - w.document().unitSystem()); }},
+        {"column-base shape",
+         [](MainWindow& w) {
+             QTimer::singleShot(0, [] {
+                 auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                 d->findChild<QLineEdit*>("plateT")->setText("40");
+                 d->accept();
+             });
+             emit w.findChild<kesto::app::PageView*>()->figureClicked();
+             QCOMPARE(w.document().currentPage()->plateT, 40.0);
+         }},
+        {"unit conversion",
+         [](MainWindow& w) {
+             QTimer::singleShot(0, [] {
+                 auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                 d->findChild<QLineEdit*>("factor")->setText("2");
+                 d->accept();
+             });
+             w.action(kesto::app::Command::convertUnits)->trigger();
+             QCOMPARE(w.document().currentPage()->ultimateN[0][0], 2.0);
+         }},
     };
     return list;
 }
@@ -55,6 +96,8 @@ class UndoTest : public QObject {
   private slots:
     void eachChangeIsOneStep_data();
     void eachChangeIsOneStep();
+    void refusedCellValueIsNoStep();
+    void undoingACellEditShowsItsPage();
 };
 
 void UndoTest::eachChangeIsOneStep_data() {
@@ -71,6 +114,7 @@ void UndoTest::eachChangeIsOneStep() {
     w.insertPage();
     w.insertPage();
     w.goToPage(2);
+    w.document().currentPage()->ultimateN[0][0] = 1;
     QVERIFY(w.saveDocument(program.file("saved.kso")));
     const QByteArray before = snapshot(w);
 
@@ -87,6 +131,29 @@ void UndoTest::eachChangeIsOneStep() {
     w.action(kesto::app::Command::redo)->trigger();
     QCOMPARE(snapshot(w), after);
     QVERIFY(w.isWindowModified());
+}
+
+void UndoTest::refusedCellValueIsNoStep() {
+    kesto::test::TestProgram program;
+    MainWindow w(program.settings(), program.folder());
+    commit(w, firstEditable(w, kesto::kValueDouble), std::string("abc"));
+    QCOMPARE(w.undoStack().count(), 0);
+    QVERIFY(!w.isWindowModified());
+}
+
+void UndoTest::undoingACellEditShowsItsPage() {
+    kesto::test::TestProgram program;
+    MainWindow w(program.settings(), program.folder());
+    w.insertPage();
+    commit(w, firstEditable(w, kesto::kValueString), std::string("X1"));
+    w.goToPage(0);
+    w.undoStack().undo();
+    QCOMPARE(w.document().currentPageIndex(), 1);
+    QCOMPARE(w.document().currentPage()->mark, kesto::CKesto{}.mark);
+    w.goToPage(0);
+    w.undoStack().redo();
+    QCOMPARE(w.document().currentPageIndex(), 1);
+    QCOMPARE(w.document().currentPage()->mark, std::string("X1"));
 }
 
 QTEST_MAIN(UndoTest)
