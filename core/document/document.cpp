@@ -14,47 +14,6 @@
 #include "tables/table_store.h"
 
 namespace kesto {
-namespace {
-
-constexpr double kLargestEntry = 99999.0;
-
-// The inputs a new page takes over from the current one: everything but the mark, the basic
-// stresses, the route-3 forces and the page-level concrete shear switch.
-void copyInputs(const CKesto& from, CKesto& to) {
-    to.concreteGrade = from.concreteGrade;
-    to.columnSteelGrade = from.columnSteelGrade;
-    to.basePlateSteelGrade = from.basePlateSteelGrade;
-    to.ribSteelGrade = from.ribSteelGrade;
-    to.boltSteelGrade = from.boltSteelGrade;
-    to.boltName = from.boltName;
-    to.columnSection = from.columnSection;
-    to.columnKind = from.columnKind;
-    to.rotated = from.rotated;
-    to.wingPlate = from.wingPlate;
-    to.boltCountX = from.boltCountX;
-    to.boltCountY = from.boltCountY;
-    to.ribCountX = from.ribCountX;
-    to.ribCountY = from.ribCountY;
-    to.plateB = from.plateB;
-    to.plateD = from.plateD;
-    to.plateT = from.plateT;
-    to.ribH = from.ribH;
-    to.ribT = from.ribT;
-    to.boltGaugeX = from.boltGaugeX;
-    to.boltGaugeY = from.boltGaugeY;
-    to.ribGaugeX = from.ribGaugeX;
-    to.ribGaugeY = from.ribGaugeY;
-    to.useAnchorBlock = from.useAnchorBlock;
-    to.pedestalB = from.pedestalB;
-    to.pedestalD = from.pedestalD;
-    to.anchorBlockB = from.anchorBlockB;
-    to.anchorBlockD = from.anchorBlockD;
-    to.boltLength = from.boltLength;
-    to.inputAa = from.inputAa;
-    to.inputAc = from.inputAc;
-}
-
-}  // namespace
 
 std::string shortenedConcreteName(const std::string& name) {
     constexpr std::size_t kBytes = 4;
@@ -182,11 +141,9 @@ bool KestoDocument::goToPage(int k) {
 }
 
 void KestoDocument::insertPageAfterCurrent(bool fromCommand) {
-    auto page = std::make_unique<CKesto>(makeNewPage(data_.conditions, data_.unitSystem));
     const CKesto* current = currentPage();
-    if (current != nullptr) {
-        copyInputs(*current, *page);
-    }
+    auto page =
+        std::make_unique<CKesto>(makeInsertedPage(data_.conditions, data_.unitSystem, current));
     auto& pages = data_.conditions.pages;
     const std::size_t at =
         current != nullptr ? static_cast<std::size_t>(currentPageIndex_) + 1 : pages.size();
