@@ -23,6 +23,6 @@ bool writeDetailFile(const std::string& programFolder, CKestoCnt& cnt,
                      std::vector<std::string>* problems = nullptr);
 
 // The bytes of the detail file for the given lines.
-std::string detailFileBytes(const std::vector<std::string>& lines);
+std::string detailFileBytes(const TextLines& lines);
 
 }  // namespace kesto
