@@ -7,6 +7,7 @@
 #include <ctime>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calc/calculation_commands.h"
@@ -40,9 +41,10 @@ class KestoDocument {
     // `progress` is told of every page recalculated.
     TableProblems open(const std::string& path, const PageProgress& progress = {});
 
-    // Save: writes the document atomically (FileAccessError or FileFormatError on failure,
-    // the file on disk then unchanged), then rewrites "KestoBase.def" from the current
-    // conditions; a failure there is not reported.
+    // Save: writes the document atomically (FileAccessError or FileFormatError on failure: the
+    // file on disk is then the old one and the document stays modified), then rewrites
+    // "KestoBase.def" from the current conditions; a failure there leaves the old default data
+    // file and is a warning (takeWarnings).
     void save(const std::string& path);
 
     // Program end: edited material tables, edited section tables, then the profile keys
@@ -145,6 +147,9 @@ class KestoDocument {
     // switch, gathered since the last call, each text given only once: a damaged table file is
     // reported once however often it is met.
     TableProblems takeTableProblems();
+    // Files that a save or a calculation command could not write besides the document itself
+    // ("KestoBase.def", "temp.csv"), each with the reason; shown to the user as warnings once.
+    std::vector<std::string> takeWarnings() { return std::exchange(warnings_, {}); }
 
     bool isModified() const { return modified_; }
     void setModified(bool modified = true) { modified_ = modified; }
@@ -152,7 +157,7 @@ class KestoDocument {
   private:
     void addTableProblems(TableProblems problems);
     void readDefaults();
-    void writeDefaults() const;
+    void writeDefaults();
     void insertPageAfterCurrent(bool fromCommand);
     void rebuildConditionLines();
 
@@ -168,6 +173,7 @@ class KestoDocument {
     bool modified_ = false;
     TableProblems tableProblems_;
     std::set<std::string> reportedProblems_;
+    std::vector<std::string> warnings_;
 };
 
 // The first four characters of a concrete name ("Fc210" -> "Fc21"), counted as the code page
