@@ -87,7 +87,7 @@ std::string readFile(const std::string& path) {
     return *readOpen(path, true);
 }
 
-void writeFileAtomic(const std::string& path, std::string_view bytes) {
+void writeFileAtomic(const std::string& path, std::string_view bytes, Flush flush) {
     const std::string temp = path + ".saving~";
     Descriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     if (fd.get() < 0) {
@@ -106,7 +106,7 @@ void writeFileAtomic(const std::string& path, std::string_view bytes) {
         }
         done += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd.get()) != 0 || ::close(fd.release()) != 0) {
+    if ((flush == Flush::toDisk && ::fsync(fd.get()) != 0) || ::close(fd.release()) != 0) {
         const std::string message = errnoText("cannot write", temp);
         ::unlink(temp.c_str());
         throw FileAccessError(message);
