@@ -91,7 +91,6 @@ class MainWindow : public QMainWindow {
     void showCalculationMessages(bool any);
     void warnAboutTables(const TableProblems& problems);
 
-    QSettings& settings_;
     SettingsProfile profile_;
     std::unique_ptr<KestoDocument> document_;
     QUndoStack undo_;
