@@ -2,7 +2,9 @@
 // the table rows the page's names resolved to, the unit labels and the detail lines.
 #pragma once
 
+#include <cstdarg>
 #include <string>
+#include <string_view>
 
 #include "base/numbers.h"
 #include "model/conditions.h"
@@ -11,6 +13,14 @@ namespace kesto {
 
 // The ratio recorded for a quantity that cannot be computed; it makes the judgement NG.
 inline constexpr double kImpossibleRatio = 9.999;
+// A ratio whose quantities overflowed cannot be computed either.
+inline double finiteRatio(double ratio) {
+    return std::isfinite(ratio) ? ratio : kImpossibleRatio;
+}
+// A stored quantity that overflowed is kept as 0, as one that cannot be computed.
+inline double finiteValue(double value) {
+    return std::isfinite(value) ? value : 0.0;
+}
 
 // Calculation terms; kUltimateTerm has no allowable-stress slot.
 inline constexpr int kLongTerm = 0;
@@ -37,9 +47,19 @@ struct PageContext {
 
     bool detailOn() const { return cnt.writeDetailFile == 1; }
     // Appends a line to the detail lines when the detail file is enabled.
-    void detail(std::string line) const {
+    void detail(std::string_view line) const {
         if (detailOn()) {
-            cnt.detailLines.push_back(std::move(line));
+            cnt.detailLines.push_back(line);
+        }
+    }
+    // The same for a line formatted as strprintf formats it; nothing is formatted when the
+    // detail file is off.
+    [[gnu::format(printf, 2, 3)]] void detailf(const char* format, ...) const {
+        if (detailOn()) {
+            std::va_list args;
+            va_start(args, format);
+            cnt.detailLines.vaddf(format, args);
+            va_end(args);
         }
     }
 

@@ -27,11 +27,11 @@ double shearCapacity(const PageContext& ctx, double a, double q, double n, doubl
     double qa = 0.0;
     if (n + t > 0.0 && !isZero(n + t)) {
         qa = kFrictionCoefficient * (n + t);
-        ratio = q / qa;
+        ratio = finiteRatio(q / qa);
         if (ctx.detailOn()) {
             ctx.detail("摩擦によるせん断耐力");
-            ctx.detail(strprintf("QD(%s),Qa(%s),Q/Qa,N(%s),ΣT(%s)", force, force, force, force));
-            ctx.detail(strprintf("%f,%f,%f,%f,%f", q, qa, ratio, n, t));
+            ctx.detailf("QD(%s),Qa(%s),Q/Qa,N(%s),ΣT(%s)", force, force, force, force);
+            ctx.detailf("%f,%f,%f,%f,%f", q, qa, ratio, n, t);
         }
     }
     if (ratio <= 1.0) {
@@ -43,11 +43,11 @@ double shearCapacity(const PageContext& ctx, double a, double q, double n, doubl
         ctx.detail("アンカーボルト引張無し");
         qa = 2.0 * a * fs;
         if (!isZero(qa)) {
-            ratio = q / qa;
+            ratio = finiteRatio(q / qa);
         }
         if (ctx.detailOn()) {
-            ctx.detail(strprintf("QD(%s),Qa(%s),QD/Qa,2*bAe(cm2),fs(%s/cm2)", force, force, force));
-            ctx.detail(strprintf("%f,%f,%f,%f,%f", q, qa, ratio, 2.0 * a, fs));
+            ctx.detailf("QD(%s),Qa(%s),QD/Qa,2*bAe(cm2),fs(%s/cm2)", force, force, force);
+            ctx.detailf("%f,%f,%f,%f,%f", q, qa, ratio, 2.0 * a, fs);
         }
         return qa;
     }
@@ -64,13 +64,12 @@ double shearCapacity(const PageContext& ctx, double a, double q, double n, doubl
     }
     qa = a * fs1 + a * fs2;
     if (!isZero(qa)) {
-        ratio = q / qa;
+        ratio = finiteRatio(q / qa);
     }
     if (ctx.detailOn()) {
-        ctx.detail(strprintf(
-            "QD(%s),Qa(%s),QD/Qa,bAe(cm2),fs1(%s/cm2),fs2(%s/cm2),ft(%s/cm2),N(%s),ΣT(%s)", force,
-            force, force, force, force, force, force));
-        ctx.detail(strprintf("%f,%f,%f,%f,%f,%f,%f,%f,%f", q, qa, ratio, a, fs1, fs2, ft, n, t));
+        ctx.detailf("QD(%s),Qa(%s),QD/Qa,bAe(cm2),fs1(%s/cm2),fs2(%s/cm2),ft(%s/cm2),N(%s),ΣT(%s)",
+                    force, force, force, force, force, force, force);
+        ctx.detailf("%f,%f,%f,%f,%f,%f,%f,%f,%f", q, qa, ratio, a, fs1, fs2, ft, n, t);
     }
     return qa;
 }
@@ -97,11 +96,11 @@ void shearCheck(PageContext& ctx, const CStress& c, double tensionSum, int dir, 
         page.shearQD[dir][slot] = q;
         addNgMessage(ctx, "ｱﾝｶｰﾎﾞﾙﾄでせん断力を負担できません", dir, term, c.name);
     } else {
-        ratio = q / qa;
+        ratio = finiteRatio(q / qa);
         if (page.ratioShear[dir][slot] < ratio) {
             page.ratioShear[dir][slot] = ratio;
-            page.shearQa[dir][slot] = qa;
-            page.shearQD[dir][slot] = q;
+            page.shearQa[dir][slot] = finiteValue(qa);
+            page.shearQD[dir][slot] = finiteValue(q);
         }
     }
     if (ratio > 1.0) {

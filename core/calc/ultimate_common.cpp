@@ -11,7 +11,7 @@ bool storeIfLarger(CKesto& page, int dir, int ratioSlot, double ratio,
     }
     page.ultimateResults[ratioSlot][dir] = ratio;
     for (const Companion& c : companions) {
-        page.ultimateResults[c.slot][dir] = c.value;
+        page.ultimateResults[c.slot][dir] = finiteValue(c.value);
     }
     return true;
 }
@@ -23,7 +23,7 @@ const char* senseLabel(int sense) {
 void senseHeading(const PageContext& ctx, int sense) {
     if (ctx.detailOn()) {
         ctx.detail("");
-        ctx.detail(strprintf("%s加力", senseLabel(sense)));
+        ctx.detailf("%s加力", senseLabel(sense));
         ctx.detail("");
     }
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/owned_list.h"
+#include "base/text_lines.h"
 #include "model/anchor_bolt.h"
 #include "model/concrete_grade.h"
 #include "model/page.h"
@@ -16,6 +17,9 @@
 #include "model/stress.h"
 
 namespace kesto {
+
+// The codes of the design routes: 0 ﾙｰﾄ1-1, 1 ﾙｰﾄ1-2/2, 2 ﾙｰﾄ3.
+inline constexpr unsigned kLastRoute = 2;
 
 struct CKestoCnt {
     std::uint8_t routeX = 1;  // 0 ﾙｰﾄ1-1, 1 ﾙｰﾄ1-2/2, 2 ﾙｰﾄ3
@@ -67,7 +71,7 @@ struct CKestoCnt {
     bool boltModified = false;
     bool hSteelModified = false;
     bool tubeModified = false;
-    std::vector<std::string> detailLines;
+    TextLines detailLines;
 
     void clearStressNames() { stressNames.clear(); }
     void clearCombos() {
@@ -104,8 +108,8 @@ struct CKestoCnt {
 // gates follow the file's version; absent fields get the defaults of the older formats.
 template <class Ar, class R>
 void conditionsBody(Ar& ar, R& c) {
-    ar.byte(c.routeX, "routeX");
-    ar.byte(c.routeY, "routeY");
+    ar.byteCode(c.routeX, "routeX", kLastRoute);
+    ar.byteCode(c.routeY, "routeY", kLastRoute);
     ar.byte(c.boltElongation, "boltElongation");
     ar.byte(c.basePlateStressMode, "basePlateStressMode");
     ar.byte(c.distinguishLongShort, "distinguishLongShort");
