@@ -12,6 +12,8 @@ enum class Command {
     fileOpen,
     fileSave,
     fileSaveAs,
+    importStresses,
+    exportStresses,
     exit,
     undo,
     redo,

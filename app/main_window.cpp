@@ -62,6 +62,8 @@ void MainWindow::buildMenus() {
     fileMenu_ = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     add(fileMenu_, {fileNew, fileOpen, fileSave, fileSaveAs});
     fileMenu_->addSeparator();
+    add(fileMenu_, {importStresses, exportStresses});
+    fileMenu_->addSeparator();
     recentEnd_ = fileMenu_->addSeparator();
     add(fileMenu_, {exit});
     rebuildRecentFiles();
@@ -121,6 +123,8 @@ void MainWindow::connectCommands() {
     on(fileOpen, [this] { openWithDialog(); });
     on(fileSave, [this] { save(); });
     on(fileSaveAs, [this] { saveAs(); });
+    on(importStresses, [this] { importStressesWithDialog(); });
+    on(exportStresses, [this] { exportStressesWithDialog(); });
     on(exit, [this] { close(); });
     on(undo, [this] { undo_.undo(); });
     on(redo, [this] { undo_.redo(); });
