@@ -63,6 +63,7 @@ class MainWindowTest : public QObject {
     void refusedAndDamagedFilesLeaveTheDocument();
     void failedSaveKeepsTheDocumentModified();
     void titleNamesTheDocumentAndShowsChanges();
+    void changesAreOfferedForSavingBeforeTheyAreLost();
 };
 
 void MainWindowTest::enablingRules_data() {
@@ -242,11 +243,13 @@ void MainWindowTest::refusedAndDamagedFilesLeaveTheDocument_data() {
                            << QStringLiteral(
                                   "データの読み込み異常です。\nプログラムをバージョン"
                                   "アップして下さい。");
-    QTest::newRow("truncated") << QByteArray(
-                                      "\x0AKesto 1.04\x05"
-                                      "ab",
-                                      14)
-                               << QStringLiteral("ファイル %1 は壊れています。\n先頭から 11 バイトの位置で読み込めません。");
+    QTest::newRow("truncated")
+        << QByteArray(
+               "\x0AKesto 1.04\x05"
+               "ab",
+               14)
+        << QStringLiteral(
+               "ファイル %1 は壊れています。\n先頭から 11 バイトの位置で読み込めません。");
     QTest::newRow("missing") << QByteArray() << QStringLiteral("ファイル %1 が見つかりません。");
 }
 
@@ -297,6 +300,30 @@ void MainWindowTest::titleNamesTheDocumentAndShowsChanges() {
     QVERIFY(!w.isWindowModified());
     QVERIFY(w.openDocument(path));
     QCOMPARE(w.document().pageCount(), 2);
+}
+
+void MainWindowTest::changesAreOfferedForSavingBeforeTheyAreLost() {
+    TestProgram program;
+    MainWindow w(program.settings(), program.folder());
+    w.show();
+    w.insertPage();
+    {
+        MessageBoxAnswer cancel(QMessageBox::Cancel);
+        QVERIFY(!w.close());
+        QCOMPARE(cancel.text(), QStringLiteral("無題 への変更を保存しますか？"));
+    }
+    {
+        MessageBoxAnswer cancel(QMessageBox::Cancel);
+        w.action(Command::fileNew)->trigger();
+        QCOMPARE(w.document().pageCount(), 2);
+    }
+    {
+        MessageBoxAnswer no(QMessageBox::No);
+        w.action(Command::fileNew)->trigger();
+        QCOMPARE(w.document().pageCount(), 1);
+        QVERIFY(!w.isWindowModified());
+    }
+    QVERIFY(w.close());  // nothing to save: no question
 }
 
 QTEST_MAIN(MainWindowTest)
