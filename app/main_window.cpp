@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
 #include <ctime>
@@ -62,6 +63,8 @@ void MainWindow::buildMenus() {
     fileMenu_ = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     add(fileMenu_, {fileNew, fileOpen, fileSave, fileSaveAs});
     fileMenu_->addSeparator();
+    add(fileMenu_, {filePrint, filePrintPreview, printSetup, exportPdf});
+    fileMenu_->addSeparator();
     add(fileMenu_, {importStresses, exportStresses});
     fileMenu_->addSeparator();
     recentEnd_ = fileMenu_->addSeparator();
@@ -81,6 +84,8 @@ void MainWindow::buildMenus() {
     add(settings, {building});
     settings->addSeparator();
     add(settings, {siUnit, gravityUnit});
+    settings->addSeparator();
+    add(settings, {printFont, printPage});
 
     add(menuBar()->addMenu(QStringLiteral("計算(&C)")), {calculatePage, calculateAll});
 
@@ -97,6 +102,7 @@ void MainWindow::buildToolBar() {
     toolBar_->setIconSize(QSize(24, 24));
     const std::initializer_list<std::initializer_list<Command>> groups = {
         {fileNew, fileOpen, fileSave},
+        {filePrint},
         {insertPage, calculatePage},
         {firstPage, previousPage, jump, nextPage, lastPage},
         {deletePage}};
@@ -123,6 +129,12 @@ void MainWindow::connectCommands() {
     on(fileOpen, [this] { openWithDialog(); });
     on(fileSave, [this] { save(); });
     on(fileSaveAs, [this] { saveAs(); });
+    on(filePrint, [this] { printReport(); });
+    on(filePrintPreview, [this] { previewReport(); });
+    on(printSetup, [this] { setUpPrinter(); });
+    on(exportPdf, [this] { this->exportPdf(); });
+    on(printFont, [this] { choosePrintFont(); });
+    on(printPage, [this] { editPrintPage(); });
     on(importStresses, [this] { importStressesWithDialog(); });
     on(exportStresses, [this] { exportStressesWithDialog(); });
     on(exit, [this] { close(); });
