@@ -109,14 +109,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    DocumentData doc;
-    try {
-        doc = parseDocument(fuzz::bytesOf(data, size), "fuzz.kso");
-    } catch (const FileFormatError&) {
-        return 0;
-    } catch (const DocumentRefused&) {
+    auto read = fuzz::readableDocument(data, size);
+    if (!read) {
         return 0;
     }
+    DocumentData& doc = *read;
     CKestoCnt& cnt = doc.conditions;
     CKestoCnt& tables = shipped().units[doc.unitSystem == 0 ? 0 : 1];
     cnt.writeDetailFile = 1;
