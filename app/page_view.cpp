@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QValidator>
@@ -55,6 +57,8 @@ PageView::PageView(QWidget* parent) : QAbstractScrollArea(parent) {
         e->setFrame(false);
         e->hide();
         e->installEventFilter(this);
+        // Enter stores the value and closes the editor; the selection stays for Tab.
+        connect(e, &QLineEdit::returnPressed, this, &PageView::closeEditors);
         return e;
     };
     numberEdit_ = lineEdit();
@@ -333,7 +337,7 @@ bool PageView::editorValue(CellInput& value) {
     return false;
 }
 
-void PageView::paintEvent(QPaintEvent*) {
+void PageView::paintEvent(QPaintEvent* event) {
     if (document_ == nullptr) {
         return;
     }
@@ -341,9 +345,15 @@ void PageView::paintEvent(QPaintEvent*) {
     painter.translate(-scrollOffset());
     paintCells(painter, QPoint(0, 0), grid_, document_->pageCells(), figure_, Ink::screen);
     if (!document_->pageCells().empty()) {
+        // Only the conditions lines in the exposed band: the report runs to hundreds of lines.
+        const QRect exposed = event->rect().translated(scrollOffset());
+        const int h = std::max(1, grid_.lineHeight);
+        const int first = std::max(0, exposed.top() / h);
+        const int last = exposed.bottom() / h;
         painter.setPen(QColor(0, 0, 0));
-        drawGridLines(painter, grid_, QPoint(layout_.conditionsLeft, 0),
-                      document_->conditionLines(), 0, document_->conditionLines().size());
+        drawGridLines(painter, grid_, QPoint(layout_.conditionsLeft, first * h),
+                      document_->conditionLines(), static_cast<std::size_t>(first),
+                      static_cast<std::size_t>(std::max(0, last - first + 1)));
     }
 }
 
@@ -383,6 +393,16 @@ bool PageView::focusNextPrevChild(bool next) {
 }
 
 bool PageView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched == activeEditor_ &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        // Escape leaves the cell as it was.
+        if (auto* edit = qobject_cast<QLineEdit*>(activeEditor_)) {
+            edit->setText(openedText_);
+            edit->setModified(false);
+        }
+        hideEditors();
+        return true;
+    }
     if (event->type() == QEvent::FocusOut && watched == activeEditor_) {
         // Leaving the cell stores what was typed; a list popping up from the choice box is not
         // leaving it.

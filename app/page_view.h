@@ -1,7 +1,9 @@
 // The main view: the current page of the document as its grid of cells with the column-base
 // figure, the conditions report to the right, scrollable; values are edited in place over the
 // clicked cell. The view never writes the document: a finished edit is offered through
-// cellCommitted, and the program stores it (as an undoable step) and calls refresh().
+// cellCommitted, and the program stores it (as an undoable step) and calls refresh(). The view
+// handles Tab (next cell), Shift+Tab, Enter (store and close) and Escape (close unchanged)
+// itself; grab() renders it like any widget.
 #pragma once
 
 #include <QAbstractScrollArea>

@@ -2,23 +2,12 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
+#include "large_document.h"
 #include "model/document_file.h"
-#include "model/new_document.h"
 
 namespace {
 
-kesto::DocumentData largeDocument(int pages) {
-    kesto::DocumentData doc;
-    kesto::installBuiltInDefaults(doc.conditions);
-    doc.buildingName = "ベンチマーク";
-    for (int i = 0; i < pages; ++i) {
-        auto& page = doc.conditions.pages.append(kesto::makeNewPage(doc.conditions, 1));
-        page.mark = "C" + std::to_string(i + 1);
-        page.basicStresses[0][0].n = 100.0 + i;
-        page.basicStresses[1][1].m = 25.5;
-    }
-    return doc;
-}
+using kesto::bench::largeDocument;
 
 void BM_SaveDocument(benchmark::State& state) {
     const auto doc = largeDocument(static_cast<int>(state.range(0)));

@@ -15,10 +15,12 @@
 
 #include "calc/rotational_stiffness.h"
 #include "calc/shape_input.h"
+#include "dialogs/live_plan.h"
 #include "dialogs/number_exchange.h"
 #include "dialogs/shape_pictures.h"
 #include "dialogs/stiffness_dialog.h"
 #include "document/document.h"
+#include "report/figure.h"
 
 namespace kesto::dialogs {
 namespace {
@@ -67,6 +69,14 @@ QWidget* radioPair(QRadioButton* first, QRadioButton* second) {
     return box;
 }
 
+QLineEdit* valueEdit(const char* name) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setFixedWidth(kEditWidth);
+    edit->setAlignment(Qt::AlignRight);
+    return edit;
+}
+
 void setChoice(QComboBox* combo, const std::string& name) {
     combo->setCurrentIndex(combo->findText(QString::fromStdString(name)));
 }
@@ -84,22 +94,17 @@ ColumnBaseDialog::ColumnBaseDialog(const CKestoCnt& conditions, int unitSystem, 
     setColumnKind(values_.columnKind == 1 ? 1 : 0);
     showValues();
     applyRoute3Enabling();
+    updatePlan();
 }
 
 QLineEdit* ColumnBaseDialog::numberEdit(const char* name, double CKesto::*field, bool emptyIsZero) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setFixedWidth(kEditWidth);
-    edit->setAlignment(Qt::AlignRight);
+    QLineEdit* edit = valueEdit(name);
     numbers_.push_back({edit, field, emptyIsZero});
     return edit;
 }
 
 QLineEdit* ColumnBaseDialog::countEdit(const char* name, int CKesto::*field) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setFixedWidth(kEditWidth);
-    edit->setAlignment(Qt::AlignRight);
+    QLineEdit* edit = valueEdit(name);
     counts_.push_back({edit, field});
     return edit;
 }
@@ -151,11 +156,13 @@ void ColumnBaseDialog::buildLayout() {
     shape->addWidget(label("単位：mm"), shape->rowCount(), 0);
     shape->setRowStretch(shape->rowCount(), 1);
 
-    plan_ = new ShapePicture(ShapePictureKind::squareTube);
+    picture_ = new ShapePicture(ShapePictureKind::squareTube);
+    livePlan_ = new LivePlan;
     auto* left = new QVBoxLayout;
     left->addLayout(shape);
     auto* pictures = new QVBoxLayout;
-    pictures->addWidget(plan_);
+    pictures->addWidget(picture_);
+    pictures->addWidget(livePlan_);
     pictures->addStretch();
 
     // The study of an NG route-3 connection.
@@ -213,6 +220,16 @@ void ColumnBaseDialog::buildLayout() {
     connect(tube_, &QRadioButton::clicked, this, [this] { setColumnKind(0); });
     connect(hShape_, &QRadioButton::clicked, this, [this] { setColumnKind(1); });
     connect(anchorBlock_, &QCheckBox::clicked, this, &ColumnBaseDialog::applyRoute3Enabling);
+    for (const NumberField& f : numbers_) {
+        connect(f.edit, &QLineEdit::textChanged, this, &ColumnBaseDialog::updatePlan);
+    }
+    for (const CountField& f : counts_) {
+        connect(f.edit, &QLineEdit::textChanged, this, &ColumnBaseDialog::updatePlan);
+    }
+    connect(section_, &QComboBox::currentIndexChanged, this, &ColumnBaseDialog::updatePlan);
+    for (QRadioButton* r : {hShape_, rotation90_, wingUsed_}) {
+        connect(r, &QRadioButton::toggled, this, &ColumnBaseDialog::updatePlan);
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body);
@@ -236,7 +253,7 @@ void ColumnBaseDialog::setColumnKind(int kind) {
     ribGaugeX_->setEnabled(tube);
     ribCountY_->setEnabled(tube);
     boltCountY_->setEnabled(tube);
-    plan_->setKind(tube ? ShapePictureKind::squareTube : ShapePictureKind::hShape);
+    picture_->setKind(tube ? ShapePictureKind::squareTube : ShapePictureKind::hShape);
 }
 
 void ColumnBaseDialog::applyRoute3Enabling() {
@@ -265,16 +282,25 @@ void ColumnBaseDialog::showValues() {
     concreteShear_->setChecked(values_.concreteShearCheck != 0);
 }
 
-bool ColumnBaseDialog::readControls() {
-    CKesto read = values_;
+bool ColumnBaseDialog::readControlsInto(CKesto& into, bool report) const {
+    CKesto read = into;
     for (const NumberField& f : numbers_) {
-        if (!readNumber(f.edit, read.*f.field, f.emptyIsZero ? std::optional(0.0) : std::nullopt)) {
-            return false;
+        const auto emptyAs = f.emptyIsZero ? std::optional(0.0) : std::nullopt;
+        if (report) {
+            if (!readNumber(f.edit, read.*f.field, emptyAs)) {
+                return false;
+            }
+        } else if (const auto v = parseNumber(f.edit->text(), emptyAs)) {
+            read.*f.field = *v;
         }
     }
     for (const CountField& f : counts_) {
-        if (!readInteger(f.edit, read.*f.field)) {
-            return false;
+        if (report) {
+            if (!readInteger(f.edit, read.*f.field)) {
+                return false;
+            }
+        } else if (const auto v = parseInteger(f.edit->text())) {
+            read.*f.field = *v;
         }
     }
     read.columnSection =
@@ -287,8 +313,28 @@ bool ColumnBaseDialog::readControls() {
     read.wingPlate = wingUsed_->isChecked() ? 1 : 0;
     read.useAnchorBlock = anchorBlock_->isChecked() ? 1 : 0;
     read.concreteShearCheck = concreteShear_->isChecked() ? 1 : 0;
-    values_ = read;
+    read.columnKind = hShape_->isChecked() ? 1 : 0;
+    into = read;
     return true;
+}
+
+void ColumnBaseDialog::updatePlan() {
+    CKesto shown = values_;
+    readControlsInto(shown, false);
+    const CSteel* section = findColumnSection(cnt_, shown);
+    if (section == nullptr) {
+        livePlan_->setFigure({});
+        return;
+    }
+    normaliseShape(shown, *section);
+    // A count no document can hold would only keep the figure routine busy.
+    for (int n : {shown.boltCountX, shown.boltCountY, shown.ribCountX, shown.ribCountY}) {
+        if (n > kMaxStoredCount) {
+            livePlan_->setFigure({});
+            return;
+        }
+    }
+    livePlan_->setFigure(buildColumnBaseFigure(cnt_, shown, false));
 }
 
 bool ColumnBaseDialog::checkHeldValues() {

@@ -21,6 +21,7 @@ class KestoDocument;
 
 namespace kesto::dialogs {
 
+class LivePlan;
 class ShapePicture;
 
 class ColumnBaseDialog : public QDialog {
@@ -58,8 +59,12 @@ class ColumnBaseDialog : public QDialog {
     void setColumnKind(int kind);
     void applyRoute3Enabling();
     void showValues();
-    // Reads every control into the held values; false (after the message) on a bad number.
-    bool readControls();
+    // Reads every control over `into`. With `report` the first bad number is reported (false is
+    // returned and `into` is unchanged); silently, a bad number keeps the value `into` holds.
+    bool readControlsInto(CKesto& into, bool report) const;
+    bool readControls() { return readControlsInto(values_, true); }
+    // The live plan of what the controls hold now, normalised as OK would store it.
+    void updatePlan();
     // The OK steps on the held values; shows the first failure. The normalised values are shown.
     bool checkHeldValues();
 
@@ -86,7 +91,8 @@ class ColumnBaseDialog : public QDialog {
     QLineEdit* pedestalB_ = nullptr;
     QLineEdit* pedestalD_ = nullptr;
     std::vector<QLineEdit*> anchorData_;
-    ShapePicture* plan_ = nullptr;
+    ShapePicture* picture_ = nullptr;
+    LivePlan* livePlan_ = nullptr;
 };
 
 // Opens the shape dialog on page `pageIndex` of the document. Returns the page with the edited

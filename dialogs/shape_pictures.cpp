@@ -258,7 +258,7 @@ void drawShapePicture(QPainter& painter, ShapePictureKind kind, const QRectF& ar
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF model =
-        kind == ShapePictureKind::pedestal ? QRectF(-80, -70, 318, 156) : kPlanModel;
+        kind == ShapePictureKind::pedestal ? QRectF(-80, -70, 326, 156) : kPlanModel;
     Sketch s(painter, model, area);
     switch (kind) {
         case ShapePictureKind::squareTube:

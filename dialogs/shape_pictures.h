@@ -16,6 +16,7 @@ enum class ShapePictureKind { squareTube, hShape, pedestal };
 void drawShapePicture(QPainter& painter, ShapePictureKind kind, const QRectF& area);
 
 class ShapePicture : public QFrame {
+    Q_OBJECT
   public:
     explicit ShapePicture(ShapePictureKind kind, QWidget* parent = nullptr);
     void setKind(ShapePictureKind kind);

@@ -155,6 +155,11 @@ TEST_P(ArchiveReaderBadInput, FailsWithOffsetAndExpectation) {
         FAIL() << "no error";
     } catch (const FileFormatError& e) {
         EXPECT_EQ(std::string(e.what()), row.message);
+        EXPECT_EQ(e.source(), "bad.kso");
+        ASSERT_TRUE(e.offset().has_value());
+        EXPECT_NE(
+            std::string(row.message).find(": byte offset " + std::to_string(*e.offset()) + ":"),
+            std::string::npos);
     }
 }
 

@@ -440,6 +440,22 @@ TEST(Document, SwappingPagesFollowsTheMovedPage) {
     EXPECT_FALSE(doc->swapPages(1, 2));
 }
 
+TEST(Document, ReplacingAPageLaysItOutAgain) {
+    Program p;
+    auto doc = p.start();
+    doc->insertPage();
+    doc->setModified(false);
+    CKesto edited = *doc->currentPage();
+    edited.plateB = 700;
+    EXPECT_TRUE(doc->replacePage(1, edited));
+    EXPECT_EQ(doc->currentPage()->plateB, 700);
+    EXPECT_EQ(doc->figureCaptions().plate, "BPL-700x650x36");
+    EXPECT_TRUE(doc->isModified());
+    EXPECT_FALSE(doc->replacePage(2, edited));
+    EXPECT_FALSE(doc->replacePage(-1, edited));
+    EXPECT_EQ(doc->pageCount(), 2);
+}
+
 TEST(Document, UnitConversion) {
     Program p;
     auto doc = p.start();

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPolygonF>
 
+#include <cmath>
+
 namespace kesto::app {
 
 QColor figureColour(Ink ink) {
@@ -16,13 +18,16 @@ void paintColumnBaseFigure(QPainter& painter, const ColumnBaseFigure& figure, co
     }
     const FigureRect r{static_cast<double>(cell.left()), static_cast<double>(cell.top()),
                        static_cast<double>(cell.width()), static_cast<double>(cell.height())};
+    // Whole device units, as the platform's drawing calls take them: every bolt then has the
+    // same shape wherever it falls.
     const auto map = [&](const FigurePoint& p) {
         const FigurePoint d = mapFigurePoint(figure, r, p);
-        return QPointF(d.x, d.y);
+        return QPointF(std::round(d.x), std::round(d.y));
     };
     painter.save();
     painter.setPen(QPen(figureColour(ink), 1));
     painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, false);
     for (const FigurePrimitive& f : figure.primitives) {
         switch (f.kind) {
             case FigurePrimitive::kLine:
@@ -40,9 +45,7 @@ void paintColumnBaseFigure(QPainter& painter, const ColumnBaseFigure& figure, co
             }
             case FigurePrimitive::kCircle:
                 if (f.points.size() == 2) {
-                    painter.setRenderHint(QPainter::Antialiasing, true);
                     painter.drawEllipse(QRectF(map(f.points[0]), map(f.points[1])).normalized());
-                    painter.setRenderHint(QPainter::Antialiasing, false);
                 }
                 break;
         }

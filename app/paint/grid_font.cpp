@@ -4,7 +4,6 @@
 #include <QGlyphRun>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QRawFont>
 
 #include <algorithm>
 #include <cstdlib>
@@ -55,6 +54,7 @@ GridFont makeGridFont(const PrintFont& font, const QPaintDevice& device) {
     g.font.setFixedPitch(true);
     g.font.setStyleHint(QFont::TypeWriter);
     g.font.setKerning(false);
+    g.glyphs = QRawFont::fromFont(g.font);
     const QFontMetrics m(g.font, &device);
     // The width of a single-byte character, the grid unit of the fixed-pitch face.
     g.charWidth = std::max(1, m.horizontalAdvance(QLatin1Char('0')));
@@ -76,8 +76,7 @@ void drawGridText(QPainter& painter, const GridFont& grid, QPoint topLeft, std::
     const QList<uint> characters = text.toUcs4();
     const std::vector<int> units = characterUnits(utf8, characters);
 
-    const QRawFont raw = QRawFont::fromFont(grid.font);
-    const QList<quint32> glyphs = raw.glyphIndexesForString(text);
+    const QList<quint32> glyphs = grid.glyphs.glyphIndexesForString(text);
     const bool oneGlyphEach = glyphs.size() == characters.size();
 
     // One glyph run for the characters the face holds, each glyph placed on its grid column;
@@ -100,7 +99,7 @@ void drawGridText(QPainter& painter, const GridFont& grid, QPoint topLeft, std::
     }
     if (!runGlyphs.isEmpty()) {
         QGlyphRun run;
-        run.setRawFont(raw);
+        run.setRawFont(grid.glyphs);
         run.setGlyphIndexes(runGlyphs);
         run.setPositions(runPositions);
         painter.drawGlyphRun(QPointF(topLeft.x(), topLeft.y() + grid.ascent), run);

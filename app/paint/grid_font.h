@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QPoint>
+#include <QRawFont>
 
 #include <cstddef>
 #include <string>
@@ -21,6 +22,7 @@ namespace kesto::app {
 
 struct GridFont {
     QFont font;
+    QRawFont glyphs;     // the font's glyph source, looked up once
     int charWidth = 0;   // w: the width of a single-byte character
     int lineHeight = 0;  // h: text height plus leading
     int textHeight = 0;  // height of a line of text without leading

@@ -38,7 +38,8 @@ ArchiveReader::ArchiveReader(std::string_view data, std::string source)
 void ArchiveReader::fail(std::size_t at, const std::string& expected,
                          const std::string& problem) const {
     throw FileFormatError(source_ + ": byte offset " + std::to_string(at) + ": expected " +
-                          expected + " (" + problem + ")");
+                              expected + " (" + problem + ")",
+                          source_, at);
 }
 
 void ArchiveReader::need(std::size_t n, const char* what) const {

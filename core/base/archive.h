@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -26,6 +27,17 @@ namespace kesto {
 class FileFormatError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
+    FileFormatError(const std::string& message, std::string source, std::size_t offset)
+        : std::runtime_error(message), source_(std::move(source)), offset_(offset) {}
+
+    // The file and the byte offset where reading failed, for messages in the user's language;
+    // no offset for a fault that has no one place.
+    const std::string& source() const { return source_; }
+    std::optional<std::size_t> offset() const { return offset_; }
+
+  private:
+    std::string source_;
+    std::optional<std::size_t> offset_;
 };
 
 class ArchiveReader {

@@ -8,8 +8,6 @@
 namespace kesto {
 namespace {
 
-constexpr int kMaxStoredCount = 65535;
-
 bool countOutOfRange(int n) {
     return n < 0 || n > kMaxStoredCount;
 }

@@ -10,6 +10,9 @@
 
 namespace kesto {
 
+// The largest bolt or rib count a document stores (16 bits).
+inline constexpr int kMaxStoredCount = 65535;
+
 inline constexpr const char* kSelectColumnSectionMessage = "柱鋼材を選択して下さい";
 
 // The section row named by `columnSection` in the table of `columnKind` (H-shapes for 1,

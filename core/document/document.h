@@ -37,7 +37,7 @@ namespace kesto {
 struct BuildingTexts {
     std::string name;
     std::string date;
-    std::string comment;
+    std::string comment;  // lines end in CR LF, as the document file keeps them
     bool operator==(const BuildingTexts&) const = default;
 };
 
@@ -193,6 +193,7 @@ class KestoDocument {
 
     // --- Cells -------------------------------------------------------------------------------
     const std::vector<DisplayCell>& pageCells() const { return grid_.cells; }
+    const FigureCaptions& figureCaptions() const { return grid_.captions; }
     // Lays out the current page for the screen again (after any change affecting it).
     void rebuildCells();
     // Commits an editor: stores the value into the field of the cell with this edit number.

@@ -8,6 +8,7 @@
 
 #include "../calc_test_support.h"
 #include "dialogs/column_base_dialog.h"
+#include "dialogs/live_plan.h"
 #include "dialogs/stiffness_dialog.h"
 #include "modal_closer.h"
 
@@ -52,6 +53,7 @@ class ColumnBaseDialogTest : public QObject {
     void cancelChangesNothing();
     void kindSwitchRefillsTheSectionList();
     void route3GroupFollowsRoutesAndOptions();
+    void livePlanFollowsTyping();
     void stiffnessCheckRunsOnATemporaryPage();
     void stiffnessDialogKeepsValuesForZeroLength();
 };
@@ -220,6 +222,29 @@ void ColumnBaseDialogTest::route3GroupFollowsRoutesAndOptions() {
     cnt.routeX = 1;  // both directions ﾙｰﾄ1-2/2
     QCOMPARE(enabled(*std::make_unique<ColumnBaseDialog>(cnt, 0, cnt.pages[0])),
              QString("--------"));
+}
+
+void ColumnBaseDialogTest::livePlanFollowsTyping() {
+    const CKestoCnt cnt = conditions();
+    ColumnBaseDialog d(cnt, 0, cnt.pages[0]);
+    const auto* plan = d.findChild<dialogs::LivePlan*>();
+    const auto circles = [&] {
+        return std::count_if(plan->figure().primitives.begin(), plan->figure().primitives.end(),
+                             [](const FigurePrimitive& p) { return p.kind == p.kCircle; });
+    };
+    QCOMPARE(circles(), 8);  // 3 x 3 bolts on a ring
+    type(d, "boltCountX", "4");
+    QCOMPARE(circles(), 10);
+    type(d, "boltCountY", "1");  // a single line: its gauge moves to the centre, as OK stores it
+    // The bolts then sit on x = 0: the 32 mm circle spans trunc(-16 + 0.5) to trunc(16 + 0.5).
+    QCOMPARE(plan->figure().primitives.back().points[0].x, -15);
+    QCOMPARE(plan->figure().primitives.back().points[1].x, 16);
+    type(d, "plateB", "65O");  // unreadable: the held value stays in the plan
+    QCOMPARE(plan->figure().extentY, 650);
+    child<QRadioButton>(d, "rotated")->click();
+    QCOMPARE(plan->figure().extentX, 650);
+    child<QComboBox>(d, "columnSection")->setCurrentIndex(-1);
+    QVERIFY(plan->figure().primitives.empty());
 }
 
 void ColumnBaseDialogTest::stiffnessCheckRunsOnATemporaryPage() {

@@ -91,6 +91,21 @@ void answerNextMessage(QString& text) {
     });
 }
 
+// True when a pixel in `r` has about that colour (glyph edges are smoothed into the white).
+bool holdsColour(const QImage& image, const QRect& r, const QColor& colour) {
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QColor p = image.pixelColor(x, y);
+            if (std::abs(p.red() - colour.red()) + std::abs(p.green() - colour.green()) +
+                    std::abs(p.blue() - colour.blue()) <
+                160) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 class PageViewTest : public QObject {
@@ -100,7 +115,9 @@ class PageViewTest : public QObject {
     void numberOutsideTheRangeIsRefusedAndTheOldValueKept();
     void eachEditorCommitsItsValueOnLeavingTheCell();
     void tabWalksTheCellsInEditOrderAndWraps();
-    void rendersExample();
+    void enterStoresAndEscapeDiscards();
+    void emptyDocumentHasNothingToOpen();
+    void rendersTheExample();
 };
 
 void PageViewTest::numberOutsideTheRangeIsRefusedAndTheOldValueKept() {
@@ -211,39 +228,84 @@ void PageViewTest::tabWalksTheCellsInEditOrderAndWraps() {
     QVERIFY(!f.doc.isModified());
 }
 
-void PageViewTest::rendersExample() {
-    kesto::test::ExampleDocument example;
-    PageView view;
-    view.resize(1600, 1000);
-    view.setDocument(example.document.get());
-    const QImage image = view.grab().toImage();
-    if (const QByteArray dir = qgetenv("KESTO_SNAPSHOT_DIR"); !dir.isEmpty()) {
-        const QString base = QString::fromLocal8Bit(dir) + "/page_view";
-        image.save(base + ".png");
-        // Zoomed quarters of the cells, to check glyphs and grid alignment pixel by pixel.
-        for (int i = 0; i < 4; ++i) {
-            image.copy(0, i * 200, 420, 200)
-                .scaled(1260, 600, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-                .save(base + QString("_zoom%1.png").arg(i));
-        }
-        image.copy(160, 250, 120, 60)
-            .scaled(960, 480, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-            .save(base + "_detail.png");
-        // The choice box open over a grade cell, a number editor over a force.
-        const auto& cells = example.document->pageCells();
-        for (const std::uint8_t kind : {kCellSteelGrade, kCellEditable}) {
-            const auto c = std::find_if(cells.begin(), cells.end(), [&](const DisplayCell& d) {
-                return d.cellKind == kind && (kind != kCellEditable || d.valueType == kValueDouble);
-            });
-            const QRect r = app::cellRectangle(QPoint(0, 0), view.gridFont(), *c);
-            QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, r.center());
-            view.grab(QRect(0, 0, 420, 200))
-                .toImage()
-                .scaled(1260, 600, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-                .save(base + QString("_editor%1.png").arg(kind));
-        }
+void PageViewTest::enterStoresAndEscapeDiscards() {
+    Fixture f;
+    QVERIFY(f.active);
+    const int order = f.cell(numberCell).editOrder;
+    const std::string before = cellText(f.cellWithOrder(order));
+    f.click(f.cellWithOrder(order));
+    QTest::keyClicks(f.lineEdit(), "7");
+    QTest::keyClick(f.lineEdit(), Qt::Key_Escape);
+    QVERIFY(f.view.activeEditor() == nullptr);
+    QVERIFY(f.commits.empty());
+    QCOMPARE(cellText(f.cellWithOrder(order)), before);
+
+    f.click(f.cellWithOrder(order));
+    QTest::keyClicks(f.lineEdit(), "8");
+    QTest::keyClick(f.lineEdit(), Qt::Key_Return);
+    QVERIFY(f.view.activeEditor() == nullptr);
+    QCOMPARE(f.commits.size(), std::size_t{1});
+    QCOMPARE(std::get<double>(f.commits[0].value), 8.0);
+    // The cell stays selected: Tab goes on from it.
+    QCOMPARE(f.view.selectedCell(), order);
+    f.tab();
+    QCOMPARE(f.view.selectedCell(), order + 1);
+}
+
+void PageViewTest::emptyDocumentHasNothingToOpen() {
+    Fixture f;
+    QVERIFY(f.active);
+    while (f.doc.deleteCurrentPage()) {
     }
-    QVERIFY(!image.isNull());
+    f.view.refresh();
+    QVERIFY(f.doc.pageCells().empty());
+    QTest::mouseClick(f.view.viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    f.tab();
+    QCOMPARE(f.view.selectedCell(), -1);
+    QVERIFY(f.view.activeEditor() == nullptr);
+}
+
+void PageViewTest::rendersTheExample() {
+    Fixture f;
+    const QImage image = f.view.viewport()->grab().toImage();
+    const auto rectOf = [&](std::uint8_t kind, const char* text) {
+        return app::cellRectangle(
+            QPoint(0, 0), f.view.gridFont(), f.cell([&](const DisplayCell& c) {
+                return c.cellKind == kind && (text == nullptr || cellText(c) == text);
+            }));
+    };
+    QVERIFY(holdsColour(image, rectOf(kCellFigure, nullptr), QColor(0, 0, 255)));
+    QVERIFY(holdsColour(image, rectOf(kCellJudgement, "NG"), QColor(255, 0, 0)));
+    QVERIFY(!holdsColour(image, rectOf(kCellJudgement, "OK"), QColor(255, 0, 0)));
+
+    // Snapshots to look at: the view, zoomed parts of the grid, the editors, the figures of
+    // an H-shape and of a turned one.
+    const QByteArray dir = qgetenv("KESTO_SNAPSHOT_DIR");
+    if (dir.isEmpty()) {
+        return;
+    }
+    const QString base = QString::fromLocal8Bit(dir) + "/page_view";
+    const auto zoomed = [&](const QString& name, const QRect& r, int zoom) {
+        f.view.viewport()
+            ->grab(r)
+            .toImage()
+            .scaled(r.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+            .save(base + name + ".png");
+    };
+    f.view.grab().save(base + ".png");
+    for (int i = 0; i < 4; ++i) {
+        zoomed(QString("_zoom%1").arg(i), QRect(0, i * 200, 420, 200), 3);
+    }
+    const QRect figure = rectOf(kCellFigure, nullptr);
+    f.click(f.cell([](const DisplayCell& c) { return c.cellKind == kCellSteelGrade; }));
+    zoomed("_editor_grade", QRect(0, 0, 420, 200), 3);
+    f.click(f.cell(numberCell));
+    zoomed("_editor_number", QRect(0, 0, 420, 200), 3);
+    for (const int page : {3, 4}) {
+        f.doc.goToPage(page);
+        f.view.refresh();
+        zoomed(QString("_figure%1").arg(page), figure, 4);
+    }
 }
 
 QTEST_MAIN(PageViewTest)

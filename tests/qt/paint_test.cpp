@@ -41,6 +41,7 @@ class PaintTest : public QObject {
     void windowsJapaneseFontsBecomeIpaFacesOfTheirKind();
     void cellsLieOnTheCharacterGridOfTheDevice();
     void figureTurnsWithThePlateAndScalesIntoItsCell();
+    void textsAreColouredByKindOnScreenAndBlackOnPaper();
 };
 
 void PaintTest::windowsJapaneseFontsBecomeIpaFacesOfTheirKind() {
@@ -141,6 +142,45 @@ void PaintTest::figureTurnsWithThePlateAndScalesIntoItsCell() {
     QCOMPARE(boundsOf(printed, Recorded::polygon).size(), std::size_t{3 + 8});
     QVERIFY(std::all_of(printed.begin(), printed.end(),
                         [](const Recorded& r) { return r.pen == QColor(0, 0, 0); }));
+}
+
+void PaintTest::textsAreColouredByKindOnScreenAndBlackOnPaper() {
+    kesto::test::ExampleDocument example;
+    const auto& cells = example.document->pageCells();
+    // Every cell with a text gives one run of glyphs, in cell order.
+    std::vector<QColor> expected;
+    int ng = 0;
+    for (const DisplayCell& c : cells) {
+        const std::string text = cellText(c);
+        if (c.cellKind == kCellFigure || text.empty()) {
+            continue;
+        }
+        if (c.cellKind == kCellJudgement) {
+            ng += text == "NG";
+            expected.push_back(text == "NG" ? QColor(255, 0, 0) : QColor(0, 0, 0));
+        } else {
+            expected.push_back(c.cellKind == kCellDisplay ? QColor(0, 0, 0) : QColor(0, 0, 255));
+        }
+    }
+    QVERIFY(ng > 0);  // the example has a page that fails
+    for (const Ink ink : {Ink::screen, Ink::print}) {
+        RecordingDevice device(96, QSize(1000, 1000));
+        {
+            QPainter p(&device);
+            paintCells(p, QPoint(0, 0), makeGridFont(PrintFont{}, device), cells,
+                       ColumnBaseFigure{}, ink);
+        }
+        std::vector<QColor> drawn;
+        for (const Recorded& r : device.items()) {
+            if (r.kind == Recorded::glyphs) {
+                drawn.push_back(r.pen);
+            }
+        }
+        if (ink == Ink::print) {
+            std::fill(expected.begin(), expected.end(), QColor(0, 0, 0));
+        }
+        QCOMPARE(drawn, expected);
+    }
 }
 
 QTEST_MAIN(PaintTest)

@@ -1,0 +1,282 @@
+#include "app/main_window.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QToolBar>
+#include <ctime>
+
+#include "app/message_window.h"
+#include "app/page_view.h"
+#include "app/window_placement.h"
+
+namespace kesto::app {
+namespace {
+
+constexpr int kPagePaneWidth = 50;
+
+bool isDocumentUrl(const QUrl& url) {
+    return url.isLocalFile() &&
+           url.toLocalFile().endsWith(QStringLiteral(".kso"), Qt::CaseInsensitive);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QSettings& settings, std::string programFolder, QWidget* parent)
+    : QMainWindow(parent),
+      settings_(settings),
+      profile_(settings),
+      document_(std::make_unique<KestoDocument>(std::move(programFolder), profile_)),
+      recent_(settings),
+      actions_(createCommandActions(this)),
+      view_(new PageView(this)),
+      messages_(new MessageWindow(this)),
+      pagePane_(new QLabel(this)) {
+    document_->onNewDocument(std::time(nullptr));
+    view_->setDocument(document_.get());
+    setCentralWidget(view_);
+    setAcceptDrops(true);
+    pagePane_->setMinimumWidth(kPagePaneWidth);
+    pagePane_->setAlignment(Qt::AlignCenter);
+    statusBar()->addPermanentWidget(pagePane_);
+    buildMenus();
+    buildToolBar();
+    connectCommands();
+    documentReplaced();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus() {
+    using enum Command;
+    const auto add = [this](QMenu* menu, std::initializer_list<Command> commands) {
+        for (const Command c : commands) {
+            menu->addAction(action(c));
+        }
+    };
+    fileMenu_ = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    add(fileMenu_, {fileNew, fileOpen, fileSave, fileSaveAs});
+    fileMenu_->addSeparator();
+    recentEnd_ = fileMenu_->addSeparator();
+    add(fileMenu_, {exit});
+    rebuildRecentFiles();
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    add(edit, {undo, redo});
+    edit->addSeparator();
+    add(edit, {firstPage, previousPage, jump, nextPage, lastPage});
+    edit->addSeparator();
+    add(edit, {insertPage, deletePage});
+
+    QMenu* settings = menuBar()->addMenu(QStringLiteral("設定(&S)"));
+    add(settings, {building});
+    settings->addSeparator();
+    add(settings, {siUnit, gravityUnit});
+
+    add(menuBar()->addMenu(QStringLiteral("計算(&C)")), {calculatePage, calculateAll});
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    add(view, {toolBar, statusBar});
+    view->addSeparator();
+    add(view, {messages, detailFile});
+}
+
+void MainWindow::buildToolBar() {
+    using enum Command;
+    toolBar_ = addToolBar(QStringLiteral("ツール バー"));
+    toolBar_->setObjectName(QStringLiteral("MainToolBar"));
+    toolBar_->setIconSize(QSize(24, 24));
+    const std::initializer_list<std::initializer_list<Command>> groups = {
+        {fileNew, fileOpen, fileSave},
+        {insertPage, calculatePage},
+        {firstPage, previousPage, jump, nextPage, lastPage},
+        {deletePage}};
+    for (const auto& group : groups) {
+        if (!toolBar_->actions().isEmpty()) {
+            toolBar_->addSeparator();
+        }
+        for (const Command c : group) {
+            toolBar_->addAction(action(c));
+        }
+    }
+}
+
+void MainWindow::connectCommands() {
+    using enum Command;
+    // Every command first stores the value of an open cell editor.
+    const auto on = [this](Command c, auto slot) {
+        connect(action(c), &QAction::triggered, this, [this, slot] {
+            view_->closeEditors();
+            slot();
+        });
+    };
+    on(fileNew, [this] { newDocument(); });
+    on(fileOpen, [this] { openWithDialog(); });
+    on(fileSave, [this] { save(); });
+    on(fileSaveAs, [this] { saveAs(); });
+    on(exit, [this] { close(); });
+    on(undo, [this] { undo_.undo(); });
+    on(redo, [this] { undo_.redo(); });
+    on(firstPage, [this] { goToPage(0); });
+    on(previousPage, [this] { goToPage(document_->currentPageIndex() - 1); });
+    on(jump, [this] { this->jump(); });
+    on(nextPage, [this] { goToPage(document_->currentPageIndex() + 1); });
+    on(lastPage, [this] { goToPage(document_->pageCount() - 1); });
+    on(insertPage, [this] { this->insertPage(); });
+    on(deletePage, [this] { this->deletePage(); });
+    on(building, [this] { editBuilding(); });
+    on(siUnit, [this] { setUnitSystem(1); });
+    on(gravityUnit, [this] { setUnitSystem(0); });
+    on(calculatePage, [this] { this->calculatePage(); });
+    on(calculateAll, [this] { this->calculateAll(); });
+    on(messages, [this] { toggleMessages(); });
+    on(detailFile, [this] { openDetailFile(); });
+    connect(action(toolBar), &QAction::toggled, toolBar_, &QToolBar::setVisible);
+    connect(action(statusBar), &QAction::toggled, this->statusBar(), &QStatusBar::setVisible);
+    action(toolBar)->setChecked(true);
+    action(statusBar)->setChecked(true);
+
+    connect(&undo_, &QUndoStack::indexChanged, this, [this] {
+        document_->setModified(!undo_.isClean());
+        documentChanged();
+    });
+    connect(&undo_, &QUndoStack::cleanChanged, this, [this] { updateTitle(); });
+    connect(messages_, &MessageWindow::jumpRequested, this, &MainWindow::jumpToMessage);
+    connect(messages_, &MessageWindow::visibilityChanged, action(messages), &QAction::setChecked);
+    connect(view_, &PageView::cellCommitted, this, [this](int editOrder, CellInput value) {
+        if (document_->editCell(editOrder, value)) {
+            markModifiedForGood();
+            documentChanged();
+        }
+    });
+}
+
+void MainWindow::rebuildRecentFiles() {
+    for (QAction* a : recentActions_) {
+        fileMenu_->removeAction(a);
+        a->deleteLater();
+    }
+    recentActions_.clear();
+    const QStringList& paths = recent_.paths();
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString path = paths[i];
+        auto* a =
+            new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()), this);
+        a->setStatusTip(path);
+        connect(a, &QAction::triggered, this, [this, path] {
+            view_->closeEditors();
+            if (maybeSave()) {
+                openDocument(path);
+            }
+        });
+        fileMenu_->insertAction(recentEnd_, a);
+        recentActions_.append(a);
+    }
+    recentEnd_->setVisible(!paths.isEmpty());
+}
+
+void MainWindow::documentChanged() {
+    view_->refresh();
+    pagePane_->setText(QString::fromStdString(document_->pageStatusText()));
+    updateCommands();
+    updateTitle();
+}
+
+void MainWindow::documentReplaced() {
+    undo_.clear();
+    document_->setModified(false);
+    if (messages_->isVisible()) {
+        showCalculationMessages(!document_->messageLines().empty());
+    }
+    documentChanged();
+}
+
+void MainWindow::updateCommands() {
+    using enum Command;
+    const KestoDocument& d = *document_;
+    const int count = d.pageCount();
+    const int index = d.currentPageIndex();
+    const bool hasPage = d.currentPage() != nullptr;
+    action(firstPage)->setEnabled(hasPage && index != 0);
+    action(previousPage)->setEnabled(hasPage && index != 0);
+    action(jump)->setEnabled(count > 1);
+    action(nextPage)->setEnabled(hasPage && index + 1 != count);
+    action(lastPage)->setEnabled(hasPage && index + 1 != count);
+    action(deletePage)->setEnabled(hasPage);
+    action(calculatePage)->setEnabled(hasPage);
+    action(calculateAll)->setEnabled(count > 1);
+    action(siUnit)->setChecked(d.unitSystem() == 1);
+    action(gravityUnit)->setChecked(d.unitSystem() == 0);
+    action(detailFile)->setEnabled(d.conditions().writeDetailFile == 1);
+    action(undo)->setEnabled(undo_.canUndo());
+    action(redo)->setEnabled(undo_.canRedo());
+}
+
+void MainWindow::updateTitle() {
+    const std::string& path = document_->path();
+    const QString name =
+        path.empty() ? QStringLiteral("無題") : QFileInfo(QString::fromStdString(path)).fileName();
+    setWindowTitle(name + QStringLiteral("[*] - Kesto"));
+    setWindowModified(document_->isModified());
+}
+
+void MainWindow::markModifiedForGood() {
+    undo_.resetClean();
+    document_->setModified(true);
+    updateTitle();
+}
+
+void MainWindow::showAtStoredPlacement() {
+    showWithPlacement(*this, readWindowPlacement(profile_));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    view_->closeEditors();
+    if (!maybeSave()) {
+        event->ignore();
+        return;
+    }
+    writeWindowPlacement(profile_, placementOf(*this));
+    warnAboutTables(document_->endProgram());
+    messages_->close();
+    event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && isDocumentUrl(urls.front())) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !isDocumentUrl(urls.front())) {
+        return;
+    }
+    event->acceptProposedAction();
+    view_->closeEditors();
+    if (maybeSave()) {
+        openDocument(urls.front().toLocalFile());
+    }
+}
+
+void MainWindow::warnAboutTables(const TableProblems& problems) {
+    if (problems.empty()) {
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Kesto"),
+                    QStringLiteral("表ファイルを読み書きできませんでした。"), QMessageBox::Ok,
+                    this);
+    QString detail;
+    for (const std::string& p : problems) {
+        detail += QString::fromStdString(p) + QLatin1Char('\n');
+    }
+    box.setDetailedText(detail);
+    box.exec();
+}
+
+}  // namespace kesto::app

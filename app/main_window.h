@@ -1,0 +1,109 @@
+// The main window: the page view in the middle, the menus and the toolbar of every command, the
+// status bar with the command prompts and the page position, the message window. It holds the
+// one document and runs its commands; the document does the work.
+#pragma once
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QSettings>
+#include <QUndoStack>
+#include <memory>
+#include <string>
+
+#include "app/commands.h"
+#include "app/recent_files.h"
+#include "app/settings_profile.h"
+#include "document/document.h"
+
+class QMenu;
+
+namespace kesto::app {
+
+class MessageWindow;
+class PageView;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // The document starts from the default data, tables and settings of `programFolder` and
+    // `settings`, with one new page.
+    MainWindow(QSettings& settings, std::string programFolder, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    KestoDocument& document() { return *document_; }
+    QAction* action(Command command) const { return actions_[static_cast<std::size_t>(command)]; }
+    PageView* pageView() const { return view_; }
+    MessageWindow* messageWindow() const { return messages_; }
+    QUndoStack& undoStack() { return undo_; }
+    QString pagePaneText() const { return pagePane_->text(); }
+
+    // After any change: view, status-bar page text, command states, title.
+    void documentChanged();
+    // Shows the window where it was at the end of the last run.
+    void showAtStoredPlacement();
+
+    // --- File ------------------------------------------------------------------------------
+    // Opens a document; on failure says why and leaves the document as it was.
+    bool openDocument(const QString& path);
+    bool saveDocument(const QString& path);
+    // Asks whether to save a modified document; false when the user cancels.
+    bool maybeSave();
+    void newDocument();
+    void openWithDialog();
+    bool save();
+    bool saveAs();
+
+    // --- Pages -----------------------------------------------------------------------------
+    void goToPage(int index);
+    void insertPage();
+    // Asks "現在のページを削除します。" first.
+    void deletePage();
+    void jump();
+    // The outcome of the jump dialog: the exchanges made and, after OK, the page chosen.
+    void applyJump(const std::vector<std::pair<int, int>>& swaps, int chosen);
+
+    // --- Settings and calculation ----------------------------------------------------------
+    void editBuilding();
+    void setUnitSystem(int unit);
+    void calculatePage();
+    void calculateAll();
+    void toggleMessages();
+    void jumpToMessage(const QString& line);
+    void openDetailFile();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void buildMenus();
+    void buildToolBar();
+    void connectCommands();
+    void rebuildRecentFiles();
+    // After a new or opened document: nothing to undo, messages of the old one gone.
+    void documentReplaced();
+    void updateCommands();
+    void updateTitle();
+    // A change that cannot be undone: the document stays modified until saved.
+    void markModifiedForGood();
+    void showCalculationMessages(bool any);
+    void warnAboutTables(const TableProblems& problems);
+
+    QSettings& settings_;
+    SettingsProfile profile_;
+    std::unique_ptr<KestoDocument> document_;
+    QUndoStack undo_;
+    RecentFiles recent_;
+    CommandActions actions_;
+    PageView* view_;
+    MessageWindow* messages_;
+    QLabel* pagePane_;
+    QMenu* fileMenu_ = nullptr;
+    QAction* recentEnd_ = nullptr;  // the separator after the recent files
+    QList<QAction*> recentActions_;
+    QToolBar* toolBar_ = nullptr;
+};
+
+}  // namespace kesto::app

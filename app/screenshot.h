@@ -1,0 +1,15 @@
+// The main window with a document, rendered to a picture (the README's screenshot, and a look at
+// the window on a machine without a display).
+#pragma once
+
+#include <QString>
+
+namespace kesto::app {
+
+class MainWindow;
+
+// Opens `document` (a new document when empty), calculates every page, shows the window at a
+// fixed size with the message window and writes both, side by side, to `picture` (PNG).
+bool saveScreenshot(MainWindow& window, const QString& document, const QString& picture);
+
+}  // namespace kesto::app

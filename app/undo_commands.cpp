@@ -1,0 +1,77 @@
+#include "app/undo_commands.h"
+
+namespace kesto::app {
+namespace {
+
+BuildingTexts buildingTextsOf(const KestoDocument& d) {
+    return {d.buildingName(), d.buildingDate(), d.buildingComment()};
+}
+
+}  // namespace
+
+BuildingCommand::BuildingCommand(KestoDocument& document, BuildingTexts after)
+    : QUndoCommand(QStringLiteral("建物名称")),
+      document_(document),
+      before_(buildingTextsOf(document)),
+      after_(std::move(after)) {}
+
+void BuildingCommand::redo() {
+    document_.setBuildingTexts(after_);
+}
+
+void BuildingCommand::undo() {
+    document_.setBuildingTexts(before_);
+}
+
+UnitCommand::UnitCommand(KestoDocument& document, int unit)
+    : QUndoCommand(unit == 1 ? QStringLiteral("ＳＩ単位") : QStringLiteral("重力単位")),
+      document_(document),
+      before_(document.unitSystem()),
+      after_(unit) {}
+
+void UnitCommand::redo() {
+    document_.setUnitSystem(after_);
+}
+
+void UnitCommand::undo() {
+    document_.setUnitSystem(before_);
+}
+
+InsertPageCommand::InsertPageCommand(KestoDocument& document)
+    : QUndoCommand(QStringLiteral("ﾍﾟｰｼﾞの挿入")),
+      document_(document),
+      currentBefore_(document.currentPageIndex()) {}
+
+void InsertPageCommand::redo() {
+    document_.goToPage(currentBefore_);
+    document_.insertPage();
+}
+
+void InsertPageCommand::undo() {
+    document_.deleteCurrentPage();
+    document_.goToPage(currentBefore_);
+}
+
+ReorderPagesCommand::ReorderPagesCommand(KestoDocument& document,
+                                         std::vector<std::pair<int, int>> swaps, int currentAfter)
+    : QUndoCommand(QStringLiteral("ﾍﾟｰｼﾞの移動")),
+      document_(document),
+      swaps_(std::move(swaps)),
+      currentBefore_(document.currentPageIndex()),
+      currentAfter_(currentAfter) {}
+
+void ReorderPagesCommand::redo() {
+    for (const auto& [i, j] : swaps_) {
+        document_.swapPages(i, j);
+    }
+    document_.goToPage(currentAfter_);
+}
+
+void ReorderPagesCommand::undo() {
+    for (auto it = swaps_.rbegin(); it != swaps_.rend(); ++it) {
+        document_.swapPages(it->second, it->first);
+    }
+    document_.goToPage(currentBefore_);
+}
+
+}  // namespace kesto::app

@@ -1,0 +1,64 @@
+// The undoable changes of the document, one step each. Every command reaches the document only
+// through its operations; the window redraws when the undo stack moves.
+#pragma once
+
+#include <QUndoCommand>
+#include <utility>
+#include <vector>
+
+#include "app/building_dialog.h"
+#include "document/document.h"
+
+namespace kesto::app {
+
+class BuildingCommand : public QUndoCommand {
+  public:
+    BuildingCommand(KestoDocument& document, BuildingTexts after);
+    void redo() override;
+    void undo() override;
+
+  private:
+    KestoDocument& document_;
+    BuildingTexts before_;
+    BuildingTexts after_;
+};
+
+class UnitCommand : public QUndoCommand {
+  public:
+    UnitCommand(KestoDocument& document, int unit);
+    void redo() override;
+    void undo() override;
+
+  private:
+    KestoDocument& document_;
+    int before_;
+    int after_;
+};
+
+class InsertPageCommand : public QUndoCommand {
+  public:
+    explicit InsertPageCommand(KestoDocument& document);
+    void redo() override;
+    void undo() override;
+
+  private:
+    KestoDocument& document_;
+    int currentBefore_;
+};
+
+// The moves of one session of the jump dialog.
+class ReorderPagesCommand : public QUndoCommand {
+  public:
+    ReorderPagesCommand(KestoDocument& document, std::vector<std::pair<int, int>> swaps,
+                        int currentAfter);
+    void redo() override;
+    void undo() override;
+
+  private:
+    KestoDocument& document_;
+    std::vector<std::pair<int, int>> swaps_;
+    int currentBefore_;
+    int currentAfter_;
+};
+
+}  // namespace kesto::app

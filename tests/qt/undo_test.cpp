@@ -1,0 +1,93 @@
+// Undo and redo of every undoable command: one step each, back to the very same document, and
+// undoing to the saved state clears the modified mark.
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QtTest>
+#include <functional>
+
+#include "app/building_dialog.h"
+#include "app/main_window.h"
+#include "model/document_file.h"
+#include "qt_test_support.h"
+
+using kesto::app::MainWindow;
+
+namespace {
+
+// Everything a command may change: the stored document, the page shown and the page text.
+QByteArray snapshot(MainWindow& w) {
+    const std::string bytes = kesto::serializeDocument(w.document().data());
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())) + "|" +
+           QByteArray::number(w.document().currentPageIndex()) + "|" + w.pagePaneText().toUtf8();
+}
+
+using Change = std::function<void(MainWindow&)>;
+
+const std::vector<std::pair<const char*, Change>>& changes() {
+    static const std::vector<std::pair<const char*, Change>> list = {
+        {"insert page", [](MainWindow& w) { w.insertPage(); }},
+        {"reorder pages",
+         [](MainWindow& w) {
+             w.applyJump({{2, 1}, {1, 0}}, 0);
+         }},
+        {"building texts",
+         [](MainWindow& w) {
+             QTimer::singleShot(0, [] {
+                 auto* d =
+                     qobject_cast<kesto::app::BuildingDialog*>(QApplication::activeModalWidget());
+                 d->findChild<QLineEdit*>()->setText(QStringLiteral("新館"));
+                 d->findChild<QPlainTextEdit*>()->setPlainText(QStringLiteral("一行目\n二行目"));
+                 d->accept();
+             });
+             w.editBuilding();
+             QCOMPARE(w.document().buildingComment(), std::string("一行目\r\n二行目"));
+         }},
+        {"unit switch", [](MainWindow& w) { w.setUnitSystem(1 - w.document().unitSystem()); }},
+    };
+    return list;
+}
+
+}  // namespace
+
+class UndoTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void eachChangeIsOneStep_data();
+    void eachChangeIsOneStep();
+};
+
+void UndoTest::eachChangeIsOneStep_data() {
+    QTest::addColumn<int>("change");
+    for (std::size_t i = 0; i < changes().size(); ++i) {
+        QTest::newRow(changes()[i].first) << static_cast<int>(i);
+    }
+}
+
+void UndoTest::eachChangeIsOneStep() {
+    QFETCH(int, change);
+    kesto::test::TestProgram program;
+    MainWindow w(program.settings(), program.folder());
+    w.insertPage();
+    w.insertPage();
+    w.goToPage(2);
+    QVERIFY(w.saveDocument(program.file("saved.kso")));
+    const QByteArray before = snapshot(w);
+
+    changes()[static_cast<std::size_t>(change)].second(w);
+    const QByteArray after = snapshot(w);
+    QVERIFY(after != before);
+    QVERIFY(w.isWindowModified());
+
+    w.action(kesto::app::Command::undo)->trigger();
+    QCOMPARE(snapshot(w), before);
+    QVERIFY(!w.isWindowModified());
+    QVERIFY(!w.document().isModified());
+
+    w.action(kesto::app::Command::redo)->trigger();
+    QCOMPARE(snapshot(w), after);
+    QVERIFY(w.isWindowModified());
+}
+
+QTEST_MAIN(UndoTest)
+#include "undo_test.moc"
