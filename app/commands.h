@@ -22,6 +22,7 @@ enum class Command {
     lastPage,
     insertPage,
     deletePage,
+    convertUnits,
     building,
     siUnit,
     gravityUnit,

@@ -9,6 +9,7 @@
 #include <QToolBar>
 #include <ctime>
 
+#include "app/column_base_commands.h"
 #include "app/message_window.h"
 #include "app/page_view.h"
 #include "app/window_placement.h"
@@ -70,6 +71,8 @@ void MainWindow::buildMenus() {
     add(edit, {firstPage, previousPage, jump, nextPage, lastPage});
     edit->addSeparator();
     add(edit, {insertPage, deletePage});
+    edit->addSeparator();
+    add(edit, {convertUnits});
 
     QMenu* settings = menuBar()->addMenu(QStringLiteral("設定(&S)"));
     add(settings, {building});
@@ -127,6 +130,7 @@ void MainWindow::connectCommands() {
     on(lastPage, [this] { goToPage(document_->pageCount() - 1); });
     on(insertPage, [this] { this->insertPage(); });
     on(deletePage, [this] { this->deletePage(); });
+    on(convertUnits, [this] { app::convertUnits(this, *document_, undo_); });
     on(building, [this] { editBuilding(); });
     on(siUnit, [this] { setUnitSystem(1); });
     on(gravityUnit, [this] { setUnitSystem(0); });
@@ -146,6 +150,10 @@ void MainWindow::connectCommands() {
     connect(&undo_, &QUndoStack::cleanChanged, this, [this] { updateTitle(); });
     connect(messages_, &MessageWindow::jumpRequested, this, &MainWindow::jumpToMessage);
     connect(messages_, &MessageWindow::visibilityChanged, action(messages), &QAction::setChecked);
+    connect(view_, &PageView::figureClicked, this, [this] {
+        view_->closeEditors();
+        editCurrentColumnBase(this, *document_, undo_);
+    });
     connect(view_, &PageView::cellCommitted, this, [this](int editOrder, CellInput value) {
         if (document_->editCell(editOrder, value)) {
             markModifiedForGood();

@@ -78,5 +78,16 @@ TEST_F(ShapeCommands, StiffnessShowsTheDialogTexts) {
     run("stiffness", "--lb abc", 2);
 }
 
+TEST_F(ShapeCommands, UnreadableDocumentsAreRefused) {
+    const std::string bad = folder.file("bad.kso");
+    writeFileAtomic(bad, std::string("Kesto 1.04\0\xff", 13));
+    for (const char* name : {"validate", "stiffness"}) {
+        const auto r = runCli(folder, std::string(name) + " '" + bad + "'");
+        EXPECT_EQ(r.status, 2) << name;
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_FALSE(r.err.empty());
+    }
+}
+
 }  // namespace
 }  // namespace kesto

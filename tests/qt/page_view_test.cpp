@@ -5,13 +5,13 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 
 #include "app/page_view.h"
 #include "app/paint/cell_painter.h"
 #include "example_document.h"
+#include "modal_closer.h"
 
 using namespace kesto;
 using kesto::app::PageView;
@@ -79,18 +79,6 @@ bool numberCell(const DisplayCell& c) {
     return c.cellKind == kCellEditable && c.valueType == kValueDouble;
 }
 
-// Closes the next message box once it shows and returns its text through `text`.
-void answerNextMessage(QString& text) {
-    QTimer::singleShot(0, [&text] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
-            box->accept();
-        } else {
-            answerNextMessage(text);
-        }
-    });
-}
-
 // True when a pixel in `r` has about that colour (glyph edges are smoothed into the white).
 bool holdsColour(const QImage& image, const QRect& r, const QColor& colour) {
     for (int y = r.top(); y <= r.bottom(); ++y) {
@@ -128,19 +116,18 @@ void PageViewTest::numberOutsideTheRangeIsRefusedAndTheOldValueKept() {
     f.click(f.cellWithOrder(order));
     QVERIFY(f.lineEdit() != nullptr);
     QTest::keyClicks(f.lineEdit(), "100000");
-    QString message;
-    answerNextMessage(message);
+    const kesto::test::ModalCloser boxes;
     f.tab();
-    QCOMPARE(message, QString("-99999 から 99999 までの数値を入力してください。"));
+    QCOMPARE(boxes.messages, QStringList{"-99999 から 99999 までの数値を入力してください。"});
     QVERIFY(f.commits.empty());
     QCOMPARE(cellText(f.cellWithOrder(order)), before);
 
     // Text that is no number at all.
     f.click(f.cellWithOrder(order));
     QTest::keyClicks(f.lineEdit(), "1O");
-    answerNextMessage(message);
     f.tab();
-    QCOMPARE(message, QString("数値を入力してください。"));
+    QCOMPARE(boxes.messages.size(), 2);
+    QCOMPARE(boxes.messages[1], QString("数値を入力してください。"));
     QVERIFY(f.commits.empty());
 
     // The limits themselves are taken.

@@ -7,6 +7,7 @@
 
 #include "app/building_dialog.h"
 #include "app/main_window.h"
+#include "app/page_view.h"
 #include "model/document_file.h"
 #include "qt_test_support.h"
 
@@ -43,6 +44,26 @@ const std::vector<std::pair<const char*, Change>>& changes() {
              QCOMPARE(w.document().buildingComment(), std::string("一行目\r\n二行目"));
          }},
         {"unit switch", [](MainWindow& w) { w.setUnitSystem(1 - w.document().unitSystem()); }},
+        {"column-base shape",
+         [](MainWindow& w) {
+             QTimer::singleShot(0, [] {
+                 auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                 d->findChild<QLineEdit*>("plateT")->setText("40");
+                 d->accept();
+             });
+             emit w.findChild<kesto::app::PageView*>()->figureClicked();
+             QCOMPARE(w.document().currentPage()->plateT, 40.0);
+         }},
+        {"unit conversion",
+         [](MainWindow& w) {
+             QTimer::singleShot(0, [] {
+                 auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                 d->findChild<QLineEdit*>("factor")->setText("2");
+                 d->accept();
+             });
+             w.action(kesto::app::Command::convertUnits)->trigger();
+             QCOMPARE(w.document().currentPage()->ultimateN[0][0], 2.0);
+         }},
     };
     return list;
 }
@@ -71,6 +92,7 @@ void UndoTest::eachChangeIsOneStep() {
     w.insertPage();
     w.insertPage();
     w.goToPage(2);
+    w.document().currentPage()->ultimateN[0][0] = 1;
     QVERIFY(w.saveDocument(program.file("saved.kso")));
     const QByteArray before = snapshot(w);
 
