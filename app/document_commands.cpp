@@ -40,14 +40,25 @@ void MainWindow::calculatePage() {
 }
 
 void MainWindow::calculateAll() {
+    const int total = document_->pageCount();
+    int done = 0;
     bool any = false;
     {
         LongWork work(this, QStringLiteral("全ﾍﾟｰｼﾞを計算しています。"), true);
-        any = document_->calculateAllPages();
+        any = document_->calculateAllPages([&](int pages, int count) {
+            done = pages;
+            return work.progress(pages, count);
+        });
     }
     showCalculationMessages(any);
     markModifiedForGood();
     documentChanged();
+    if (done < total) {
+        statusBar()->showMessage(
+            QStringLiteral("全ﾍﾟｰｼﾞの計算を中止しました（%1/%2 ﾍﾟｰｼﾞを計算済み）。")
+                .arg(done)
+                .arg(total));
+    }
 }
 
 void MainWindow::showCalculationMessages(bool any) {

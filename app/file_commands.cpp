@@ -37,7 +37,9 @@ bool MainWindow::openDocument(const QString& path) {
     try {
         LongWork work(this, QStringLiteral("%1 を開いています。").arg(QFileInfo(path).fileName()),
                       false);
-        problems = document_->open(path.toStdString());
+        problems = document_->open(path.toStdString(), [&work](int done, int total) {
+            return work.progress(done, total);
+        });
     } catch (const DocumentRefused& e) {
         QMessageBox::warning(this, kTitle, QString::fromUtf8(e.what()));
         return false;

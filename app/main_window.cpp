@@ -12,6 +12,7 @@
 #include "app/column_base_commands.h"
 #include "app/message_window.h"
 #include "app/page_view.h"
+#include "app/undo_commands.h"
 #include "app/window_placement.h"
 
 namespace kesto::app {
@@ -155,9 +156,8 @@ void MainWindow::connectCommands() {
         editCurrentColumnBase(this, *document_, undo_);
     });
     connect(view_, &PageView::cellCommitted, this, [this](int editOrder, CellInput value) {
-        if (document_->editCell(editOrder, value)) {
-            markModifiedForGood();
-            documentChanged();
+        if (document_->currentPage() != nullptr) {
+            undo_.push(new EditCellCommand(*document_, editOrder, std::move(value)));
         }
     });
 }

@@ -8,6 +8,29 @@
 #include "app/message_window.h"
 
 namespace kesto::app {
+namespace {
+
+constexpr int kCaptionHeight = 26;
+
+// A window as the desktop shows it: its caption bar with the title above its content.
+QPixmap framed(QWidget& window) {
+    QString title = window.windowTitle();
+    title.replace(QStringLiteral("[*]"),
+                  window.isWindowModified() ? QStringLiteral("*") : QString());
+    const QPixmap inside = window.grab();
+    QPixmap out(inside.width() + 2, inside.height() + kCaptionHeight + 1);
+    out.fill(QColor(70, 90, 120));
+    QPainter p(&out);
+    QFont font = QApplication::font();
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRect(10, 0, out.width() - 20, kCaptionHeight), Qt::AlignVCenter, title);
+    p.drawPixmap(1, kCaptionHeight, inside);
+    return out;
+}
+
+}  // namespace
 
 bool saveScreenshot(MainWindow& window, const QString& document, const QString& picture) {
     if (!document.isEmpty() && !window.openDocument(document)) {
@@ -15,24 +38,16 @@ bool saveScreenshot(MainWindow& window, const QString& document, const QString& 
     }
     window.resize(1100, 760);
     window.show();
-    if (window.document().pageCount() > 1) {
-        window.calculateAll();
-    } else {
-        window.calculatePage();
-    }
-    QApplication::processEvents();
-    const QPixmap main = window.grab();
+    window.calculateAll();
     MessageWindow* messages = window.messageWindow();
-    const QPixmap side = messages->isVisible() ? messages->grab() : QPixmap();
-    QPixmap sheet(main.width() + (side.isNull() ? 0 : side.width() + 16),
-                  std::max(main.height(), side.height()));
-    sheet.fill(Qt::white);
-    QPainter p(&sheet);
-    p.drawPixmap(0, 0, main);
-    if (!side.isNull()) {
-        p.drawPixmap(main.width() + 16, 0, side);
+    messages->resize(560, 250);
+    QApplication::processEvents();
+    QPixmap sheet = framed(window);
+    if (messages->isVisible()) {
+        const QPixmap side = framed(*messages);
+        QPainter p(&sheet);
+        p.drawPixmap(sheet.width() - side.width() - 28, sheet.height() - side.height() - 40, side);
     }
-    p.end();
     return sheet.save(picture, "PNG");
 }
 

@@ -9,7 +9,8 @@ namespace kesto::app {
 class MainWindow;
 
 // Opens `document` (a new document when empty), calculates every page, shows the window at a
-// fixed size with the message window and writes both, side by side, to `picture` (PNG).
+// fixed size and writes it with its caption, the message window over its lower right corner,
+// to `picture` (PNG).
 bool saveScreenshot(MainWindow& window, const QString& document, const QString& picture);
 
 }  // namespace kesto::app

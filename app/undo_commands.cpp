@@ -9,6 +9,32 @@ BuildingTexts buildingTextsOf(const KestoDocument& d) {
 
 }  // namespace
 
+EditCellCommand::EditCellCommand(KestoDocument& document, int editOrder, CellInput value)
+    : QUndoCommand(QStringLiteral("セルの編集")),
+      document_(document),
+      index_(document.currentPageIndex()),
+      editOrder_(editOrder),
+      value_(std::move(value)),
+      before_(*document.currentPage()) {}
+
+void EditCellCommand::redo() {
+    if (after_) {
+        document_.replacePage(index_, *after_);
+        document_.goToPage(index_);
+        return;
+    }
+    if (!document_.editCell(editOrder_, value_)) {
+        setObsolete(true);
+        return;
+    }
+    after_ = *document_.currentPage();
+}
+
+void EditCellCommand::undo() {
+    document_.replacePage(index_, before_);
+    document_.goToPage(index_);
+}
+
 BuildingCommand::BuildingCommand(KestoDocument& document, BuildingTexts after)
     : QUndoCommand(QStringLiteral("建物名称")),
       document_(document),

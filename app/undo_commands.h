@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QUndoCommand>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -10,6 +11,23 @@
 #include "document/document.h"
 
 namespace kesto::app {
+
+// A value typed into a cell of the current page. A value the cell refuses leaves the command
+// obsolete, so that nothing is pushed.
+class EditCellCommand : public QUndoCommand {
+  public:
+    EditCellCommand(KestoDocument& document, int editOrder, CellInput value);
+    void redo() override;
+    void undo() override;
+
+  private:
+    KestoDocument& document_;
+    int index_;
+    int editOrder_;
+    CellInput value_;
+    CKesto before_;
+    std::optional<CKesto> after_;
+};
 
 class BuildingCommand : public QUndoCommand {
   public:

@@ -67,6 +67,22 @@ TEST(CalculationCommands, CalculateAllWritesTheHeaderOnceAndEveryPageInOrder) {
     EXPECT_EQ(messages[3].rfind("  W：Ｘ方向長期許容(G) ", 0), 0u);
 }
 
+TEST(CalculationCommands, CalculateAllStopsAfterThePageOnWhichProgressSaysStop) {
+    CKestoCnt cnt = threePages();
+    std::vector<std::string> messages;
+    std::vector<std::pair<int, int>> told;
+    const int done = calculateAllPages(cnt, 0, kHeader, messages, [&](int d, int total) {
+        told.emplace_back(d, total);
+        return d < 2;
+    });
+    EXPECT_EQ(done, 2);
+    EXPECT_EQ(told, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}}));
+    EXPECT_EQ(pageMarks(cnt.detailLines),
+              (std::vector<std::string>{"-----[C1]-----", "-----[C2]-----"}));
+    EXPECT_EQ(messages,
+              (std::vector<std::string>{"[C2]", "  E：コンクリート材質Fc999は未登録です"}));
+}
+
 TEST(CalculationCommands, CalculateThisPageClearsTheLinesLeftByOpen) {
     CKestoCnt cnt = threePages();
     std::vector<std::string> messages;

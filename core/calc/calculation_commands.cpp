@@ -37,20 +37,33 @@ void calculateThisPage(CKestoCnt& cnt, CKesto& page, int unitSystem,
     collectMessages(page, messageLines);
 }
 
-void calculateAllPages(CKestoCnt& cnt, int unitSystem, const std::vector<std::string>& detailHeader,
-                       std::vector<std::string>& messageLines) {
+int calculateAllPages(CKestoCnt& cnt, int unitSystem, const std::vector<std::string>& detailHeader,
+                      std::vector<std::string>& messageLines, const PageProgress& progress) {
     startCommand(cnt, detailHeader, messageLines);
+    const int total = static_cast<int>(cnt.pages.size());
+    int done = 0;
     for (CKesto& page : cnt.pages) {
         calculatePage(cnt, page, unitSystem);
         collectMessages(page, messageLines);
+        ++done;
+        if (progress && !progress(done, total)) {
+            break;
+        }
     }
+    return done;
 }
 
-void recalculateOnOpen(CKestoCnt& cnt, int unitSystem, std::vector<std::string>& messageLines) {
+void recalculateOnOpen(CKestoCnt& cnt, int unitSystem, std::vector<std::string>& messageLines,
+                       const PageProgress& progress) {
     messageLines.clear();
+    const int total = static_cast<int>(cnt.pages.size());
+    int done = 0;
     for (CKesto& page : cnt.pages) {
         calculatePage(cnt, page, unitSystem);
         collectMessages(page, messageLines);
+        if (progress) {
+            progress(++done, total);
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 // pages, the recalculation when a document is opened and the message list.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,17 +14,24 @@ namespace kesto {
 // NG message; nothing for a page without messages.
 void collectMessages(const CKesto& page, std::vector<std::string>& messageLines);
 
+// Told after each page of a long run: the pages done and the page count. Returning false stops
+// calculating all pages after that page (the pages done keep their results and messages); the
+// recalculation of an opened document always runs to the end.
+using PageProgress = std::function<bool(int done, int total)>;
+
 // Calculate this page / all pages: empties the detail lines and, with the detail file on,
 // starts them with `detailHeader` (document path and conditions block); empties the message
 // list, calculates and collects the messages. The caller then writes the detail file.
 void calculateThisPage(CKestoCnt& cnt, CKesto& page, int unitSystem,
                        const std::vector<std::string>& detailHeader,
                        std::vector<std::string>& messageLines);
-void calculateAllPages(CKestoCnt& cnt, int unitSystem, const std::vector<std::string>& detailHeader,
-                       std::vector<std::string>& messageLines);
+// Calculating all pages returns the number of pages calculated.
+int calculateAllPages(CKestoCnt& cnt, int unitSystem, const std::vector<std::string>& detailHeader,
+                      std::vector<std::string>& messageLines, const PageProgress& progress = {});
 
 // After a document is opened: empties the message list and calculates every page; the detail
 // lines are neither emptied nor written.
-void recalculateOnOpen(CKestoCnt& cnt, int unitSystem, std::vector<std::string>& messageLines);
+void recalculateOnOpen(CKestoCnt& cnt, int unitSystem, std::vector<std::string>& messageLines,
+                       const PageProgress& progress = {});
 
 }  // namespace kesto

@@ -120,12 +120,12 @@ void KestoDocument::onNewDocument(std::time_t now) {
     modified_ = false;
 }
 
-TableProblems KestoDocument::open(const std::string& path) {
+TableProblems KestoDocument::open(const std::string& path, const PageProgress& progress) {
     TableProblems problems = openDocument(path, programFolder_, data_);
     path_ = path;
     currentPageIndex_ = data_.conditions.pages.empty() ? -1 : 0;
     rebuildConditionLines();
-    recalculateOnOpen(data_.conditions, data_.unitSystem, messageLines_);
+    recalculateOnOpen(data_.conditions, data_.unitSystem, messageLines_, progress);
     rebuildCells();
     modified_ = false;
     return problems;
@@ -345,10 +345,10 @@ bool KestoDocument::calculateThisPage() {
     return !messageLines_.empty();
 }
 
-bool KestoDocument::calculateAllPages() {
+bool KestoDocument::calculateAllPages(const PageProgress& progress) {
     kesto::calculateAllPages(data_.conditions, data_.unitSystem,
-                             detailHeader(path_, data_.conditions, data_.unitSystem),
-                             messageLines_);
+                             detailHeader(path_, data_.conditions, data_.unitSystem), messageLines_,
+                             progress);
     writeDetailFile(programFolder_, data_.conditions);
     rebuildCells();
     modified_ = true;

@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/calculation_commands.h"
 #include "model/document_file.h"
 #include "model/field_ref.h"
 #include "platform/profile.h"
@@ -95,7 +96,8 @@ class KestoDocument {
     // FileFormatError, FileAccessError) leaves this document as it was. On success the material
     // and section tables follow the file, the first page becomes current, every page is
     // recalculated and the messages collected. "KestoBase.def" is not touched.
-    TableProblems open(const std::string& path);
+    // `progress` is told of every page recalculated.
+    TableProblems open(const std::string& path, const PageProgress& progress = {});
 
     // Save: writes the document atomically (FileAccessError or FileFormatError on failure,
     // the file on disk then unchanged), then rewrites "KestoBase.def" from the current
@@ -147,8 +149,10 @@ class KestoDocument {
     // Calculate this page / all pages: the message list and, with the detail file on, the detail
     // lines (document path and the conditions block first) written to "temp.csv". Returns true
     // when a message was collected (the message window is then shown).
+    // Calculating all pages stops after the page on which `progress` returns false; the pages
+    // done keep their results, messages and detail lines.
     bool calculateThisPage();
-    bool calculateAllPages();
+    bool calculateAllPages(const PageProgress& progress = {});
     const std::vector<std::string>& messageLines() const { return messageLines_; }
     // The message lines of every page's last calculation, as printing lists them.
     void rebuildMessageLines();

@@ -24,8 +24,28 @@ QByteArray snapshot(MainWindow& w) {
 
 using Change = std::function<void(MainWindow&)>;
 
+// The edit number of the current page's first editable cell of this value type.
+int firstEditable(MainWindow& w, std::uint8_t valueType) {
+    for (const kesto::DisplayCell& cell : w.document().pageCells()) {
+        if (cell.editable() && cell.valueType == valueType) {
+            return cell.editOrder;
+        }
+    }
+    return -1;
+}
+
+void commit(MainWindow& w, int editOrder, kesto::CellInput value) {
+    emit w.pageView()->cellCommitted(editOrder, std::move(value));
+}
+
 const std::vector<std::pair<const char*, Change>>& changes() {
     static const std::vector<std::pair<const char*, Change>> list = {
+        {"cell edit, number",
+         [](MainWindow& w) { commit(w, firstEditable(w, kesto::kValueDouble), 123.5); }},
+        {"cell edit, text",
+         [](MainWindow& w) {
+             commit(w, firstEditable(w, kesto::kValueString), std::string("X1"));
+         }},
         {"insert page", [](MainWindow& w) { w.insertPage(); }},
         {"reorder pages",
          [](MainWindow& w) {
@@ -76,6 +96,8 @@ class UndoTest : public QObject {
   private slots:
     void eachChangeIsOneStep_data();
     void eachChangeIsOneStep();
+    void refusedCellValueIsNoStep();
+    void undoingACellEditShowsItsPage();
 };
 
 void UndoTest::eachChangeIsOneStep_data() {
@@ -109,6 +131,29 @@ void UndoTest::eachChangeIsOneStep() {
     w.action(kesto::app::Command::redo)->trigger();
     QCOMPARE(snapshot(w), after);
     QVERIFY(w.isWindowModified());
+}
+
+void UndoTest::refusedCellValueIsNoStep() {
+    kesto::test::TestProgram program;
+    MainWindow w(program.settings(), program.folder());
+    commit(w, firstEditable(w, kesto::kValueDouble), std::string("abc"));
+    QCOMPARE(w.undoStack().count(), 0);
+    QVERIFY(!w.isWindowModified());
+}
+
+void UndoTest::undoingACellEditShowsItsPage() {
+    kesto::test::TestProgram program;
+    MainWindow w(program.settings(), program.folder());
+    w.insertPage();
+    commit(w, firstEditable(w, kesto::kValueString), std::string("X1"));
+    w.goToPage(0);
+    w.undoStack().undo();
+    QCOMPARE(w.document().currentPageIndex(), 1);
+    QCOMPARE(w.document().currentPage()->mark, kesto::CKesto{}.mark);
+    w.goToPage(0);
+    w.undoStack().redo();
+    QCOMPARE(w.document().currentPageIndex(), 1);
+    QCOMPARE(w.document().currentPage()->mark, std::string("X1"));
 }
 
 QTEST_MAIN(UndoTest)
