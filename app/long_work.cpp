@@ -20,6 +20,7 @@ LongWork::LongWork(QWidget* parent, const QString& label, bool cancellable)
     dialog_->setMinimumDuration(kShowAfterMs);
     dialog_->setAutoReset(false);
     dialog_->setAutoClose(false);
+    dialog_->setMinimumWidth(320);
     if (!cancellable) {
         dialog_->setCancelButton(nullptr);
     } else {

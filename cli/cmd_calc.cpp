@@ -9,15 +9,12 @@
 #include "document/detail_file.h"
 #include "document/open_document.h"
 #include "platform/files.h"
+#include "report/results_table.h"
 
 namespace kesto::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-const char* judgementText(std::uint8_t j) {
-    return j == kJudgedOk ? "OK" : j == kJudgedNg ? "NG" : "-";
-}
 
 Json stressList(const OwnedList<CStress>& list) {
     Json out = Json::array();
@@ -80,25 +77,11 @@ void printSummary(const CKesto& page) {
     std::cout << '\n';
 }
 
-bool hasFindings(const CKesto& page) {
-    if (!page.errorMessages.empty()) {
-        return true;
-    }
-    for (int dir = 0; dir < 2; ++dir) {
-        if (page.ultimateJudgement[dir] == kJudgedNg) {
-            return true;
-        }
-        for (int slot = 0; slot < 2; ++slot) {
-            if (page.allowJudgement[dir][slot] == kJudgedNg) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 int runCalc(const std::vector<std::string>& args) {
-    const auto parsed = parseArgs(args, {"--detail", "--program-folder"}, {"--json"});
+    const auto parsed = parseArgs(args, {"--detail", "--program-folder"}, {"--json", "--csv"});
+    if (parsed.has("--json") && parsed.has("--csv")) {
+        throw UsageError("--json and --csv exclude each other");
+    }
     if (parsed.positional.size() != 1) {
         throw UsageError("expected one document");
     }
@@ -134,6 +117,8 @@ int runCalc(const std::vector<std::string>& args) {
         }
         out["messageLines"] = messageLines;
         std::cout << out.dump(2) << "\n";
+    } else if (parsed.has("--csv")) {
+        std::cout << writeResultsTable(cnt);
     } else {
         for (const std::string& line : messageLines) {
             std::cout << line << "\n";
@@ -146,7 +131,8 @@ int runCalc(const std::vector<std::string>& args) {
 }
 
 const Registration calcCommand{
-    {"calc", "kesto-cli calc DOC.kso [--json] [--detail OUT.csv] [--program-folder DIR]", runCalc}};
+    {"calc", "kesto-cli calc DOC.kso [--json|--csv] [--detail OUT.csv] [--program-folder DIR]",
+     runCalc}};
 
 }  // namespace
 }  // namespace kesto::cli

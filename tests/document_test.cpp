@@ -157,6 +157,27 @@ TEST(Document, NewKeepsTheConditionsOfThePreviousDocument) {
     EXPECT_FALSE(doc->isModified());
 }
 
+TEST(Document, OpenLaysOutTheNewPagesBeforeItReportsProgress) {
+    Program p;
+    DocumentData other;
+    installBuiltInDefaults(other.conditions);
+    for (const char* mark : {"X1", "X2"}) {
+        other.conditions.pages.append(makeNewPage(other.conditions, 1)).mark = mark;
+    }
+    writeFileAtomic(p.dir.file("other.kso"), serializeDocument(other));
+    auto doc = p.start();
+    std::vector<std::string> shown;
+    doc->open(p.dir.file("other.kso"), [&](int, int) {
+        // What the screen would draw while the pages are recalculated.
+        for (const DisplayCell& cell : doc->pageCells()) {
+            shown.push_back(cellText(cell));
+        }
+        return true;
+    });
+    ASSERT_FALSE(shown.empty());
+    EXPECT_NE(std::find(shown.begin(), shown.end(), "X1"), shown.end());
+}
+
 TEST(Document, OpeningAFileNeverSavedLeavesTheDefaultsFileAlone) {
     Program p;
     DocumentData other;

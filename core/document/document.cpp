@@ -21,17 +21,6 @@ namespace {
 
 constexpr double kLargestEntry = 99999.0;
 
-// The inputs a new page takes over from the current one: everything but the mark, the basic
-// stresses, the route-3 forces and the page-level concrete shear switch.
-void copyInputs(const CKesto& from, CKesto& to) {
-    copyFields(
-        from, to, [](auto& ar, auto& page) { fields(ar, page); },
-        [](std::string_view name) {
-            return name != "mark" && name != "concreteShearCheck" && name != "ultimateN" &&
-                   name != "ultimateQ" && name != "ultimateM";
-        });
-}
-
 // The fields of the design-conditions sheet: the conditions body but its lists, the table file
 // names (the table editors') and the γ case name (the stress dialog's).
 void copySheetFields(const CKestoCnt& from, CKestoCnt& to) {
@@ -125,6 +114,9 @@ TableProblems KestoDocument::open(const std::string& path, const PageProgress& p
     path_ = path;
     currentPageIndex_ = data_.conditions.pages.empty() ? -1 : 0;
     rebuildConditionLines();
+    // The cells pointed into the pages just replaced: lay out the new first page before
+    // `progress` lets the screen draw.
+    rebuildCells();
     recalculateOnOpen(data_.conditions, data_.unitSystem, messageLines_, progress);
     rebuildCells();
     modified_ = false;
@@ -179,11 +171,9 @@ bool KestoDocument::goToPage(int k) {
 }
 
 void KestoDocument::insertPageAfterCurrent(bool fromCommand) {
-    auto page = std::make_unique<CKesto>(makeNewPage(data_.conditions, data_.unitSystem));
     const CKesto* current = currentPage();
-    if (current != nullptr) {
-        copyInputs(*current, *page);
-    }
+    auto page =
+        std::make_unique<CKesto>(makeInsertedPage(data_.conditions, data_.unitSystem, current));
     auto& pages = data_.conditions.pages;
     const std::size_t at =
         current != nullptr ? static_cast<std::size_t>(currentPageIndex_) + 1 : pages.size();

@@ -1,8 +1,23 @@
 #include "model/new_document.h"
 
+#include "base/field_copy.h"
 #include "model/combinations.h"
 
 namespace kesto {
+namespace {
+
+// The inputs a new page takes over from the current one: every field of the page's field list
+// but the mark, the basic stresses, the route-3 forces and the page-level concrete shear switch.
+void copyInputs(const CKesto& from, CKesto& to) {
+    copyFields(
+        from, to, [](auto& ar, auto& page) { fields(ar, page); },
+        [](std::string_view name) {
+            return name != "mark" && name != "concreteShearCheck" && name != "ultimateN" &&
+                   name != "ultimateQ" && name != "ultimateM";
+        });
+}
+
+}  // namespace
 
 void installBuiltInDefaults(CKestoCnt& cnt) {
     CKestoCnt fresh;
@@ -23,6 +38,14 @@ CKesto makeNewPage(const CKestoCnt& cnt, int unitSystem) {
         page.concreteGrade = "Fc21";
     }
     newBasicLists(cnt, page);
+    return page;
+}
+
+CKesto makeInsertedPage(const CKestoCnt& cnt, int unitSystem, const CKesto* current) {
+    CKesto page = makeNewPage(cnt, unitSystem);
+    if (current != nullptr) {
+        copyInputs(*current, page);
+    }
     return page;
 }
 

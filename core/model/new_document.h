@@ -16,6 +16,10 @@ void installBuiltInDefaults(CKestoCnt& cnt);
 // units, and one zero basic stress per stress case in each direction.
 CKesto makeNewPage(const CKestoCnt& cnt, int unitSystem);
 
+// The page the insert command adds after `current`: a new page that takes over every input of
+// `current` (none when null) but its mark, its forces and its concrete shear switch.
+CKesto makeInsertedPage(const CKestoCnt& cnt, int unitSystem, const CKesto* current);
+
 // Local time as "%Y/%m/%d %H:%M", the date a new document gets.
 std::string formatBuildingDate(std::time_t when);
 

@@ -24,6 +24,10 @@ const std::array<AllowableResultField, 19> kAllowableResults = {{
     {"ratioMax", &CKesto::ratioMax},
 }};
 
+const char* judgementText(std::uint8_t judgement) {
+    return judgement == kNotCalculated ? "-" : judgement == kJudgedOk ? "OK" : "NG";
+}
+
 void CKesto::resetResults() {
     for (const auto& f : kAllowableResults) {
         this->*f.member = DirPair{};

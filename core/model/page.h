@@ -18,8 +18,13 @@ using JudgementPair = std::array<std::array<std::uint8_t, 2>, 2>;
 constexpr int kUltimateSlots = 43;
 constexpr int kGoverningUltimateSlot = 42;
 
+// The largest magnitude a number typed into a page may have (-99999 ... 99999).
+inline constexpr double kLargestEntry = 99999.0;
+
 // Judgement codes of allowJudgement and ultimateJudgement.
 enum Judgement : std::uint8_t { kNotCalculated = 0, kJudgedOk = 1, kJudgedNg = 2 };
+// "-" (not calculated), "OK", or "NG" for anything else.
+const char* judgementText(std::uint8_t judgement);
 
 struct CKesto {
     // Inputs, in file order. Lengths in mm, forces in the document's input unit.

@@ -457,10 +457,7 @@ std::string cellText(const DisplayCell& c) {
     }
     if (c.cellKind == kCellJudgement) {
         const auto* j = std::get_if<std::uint8_t>(&c.valueTarget);
-        if (j == nullptr || *j == 0) {
-            return "-";
-        }
-        return *j == 1 ? "OK" : "NG";
+        return judgementText(j == nullptr ? std::uint8_t{kNotCalculated} : *j);
     }
     const char* format = c.valueFormat.c_str();
     switch (c.valueType) {
