@@ -1,6 +1,7 @@
 #include "app/long_work.h"
 
 #include <QGuiApplication>
+#include <limits>
 
 namespace kesto::app {
 namespace {
@@ -17,7 +18,8 @@ LongWork::LongWork(QWidget* parent, const QString& label, bool cancellable)
     dialog_->setWindowTitle(QStringLiteral("Kesto"));
     dialog_->setLabelText(label);
     dialog_->setWindowModality(Qt::WindowModal);
-    dialog_->setMinimumDuration(kShowAfterMs);
+    // Shown by progress() once half a second has passed, never earlier on an estimate.
+    dialog_->setMinimumDuration(std::numeric_limits<int>::max());
     dialog_->setAutoReset(false);
     dialog_->setAutoClose(false);
     dialog_->setMinimumWidth(320);
@@ -26,6 +28,8 @@ LongWork::LongWork(QWidget* parent, const QString& label, bool cancellable)
     } else {
         dialog_->setCancelButtonText(QStringLiteral("キャンセル"));
     }
+    dialog_->setValue(0);
+    started_.start();
     sinceUpdate_.start();
 }
 
@@ -40,6 +44,10 @@ bool LongWork::progress(int done, int total) {
         dialog_->setMaximum(total);
         dialog_->setLabelText(dialog_->labelText().section(QLatin1Char('\n'), 0, 0) +
                               QStringLiteral("\n%1 / %2 ﾍﾟｰｼﾞ").arg(done).arg(total));
+        if (!shown_ && started_.elapsed() >= kShowAfterMs) {
+            dialog_->setMinimumDuration(0);  // the next value shows the dialog
+            shown_ = true;
+        }
         dialog_->setValue(done);
         cancelled_ = cancelled_ || dialog_->wasCanceled();
     }

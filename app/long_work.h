@@ -22,7 +22,9 @@ class LongWork {
 
   private:
     std::unique_ptr<QProgressDialog> dialog_;
+    QElapsedTimer started_;
     QElapsedTimer sinceUpdate_;
+    bool shown_ = false;
     bool cancelled_ = false;
 };
 

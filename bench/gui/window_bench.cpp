@@ -51,7 +51,7 @@ void paint(kesto::app::MainWindow& w) {
 
 void BM_StartUpToFirstPaint(benchmark::State& state) {
     const QString example =
-        QString::fromStdString(kesto::executableFolder() + "examples/example.kso");
+        QString::fromStdString(kesto::executableFolder() + "examples/building.kso");
     for (auto _ : state) {
         kesto::app::MainWindow w(bench().settings, kesto::executableFolder());
         w.openDocument(example);

@@ -63,6 +63,7 @@ class MainWindowTest : public QObject {
     void refusedAndDamagedFilesLeaveTheDocument();
     void failedSaveKeepsTheDocumentModified();
     void titleNamesTheDocumentAndShowsChanges();
+    void changesAreOfferedForSavingBeforeTheyAreLost();
 };
 
 void MainWindowTest::enablingRules_data() {
@@ -305,6 +306,30 @@ void MainWindowTest::titleNamesTheDocumentAndShowsChanges() {
     QVERIFY(!w.isWindowModified());
     QVERIFY(w.openDocument(path));
     QCOMPARE(w.document().pageCount(), 2);
+}
+
+void MainWindowTest::changesAreOfferedForSavingBeforeTheyAreLost() {
+    TestProgram program;
+    MainWindow w(program.settings(), program.folder());
+    w.show();
+    w.insertPage();
+    {
+        MessageBoxAnswer cancel(QMessageBox::Cancel);
+        QVERIFY(!w.close());
+        QCOMPARE(cancel.text(), QStringLiteral("無題 への変更を保存しますか？"));
+    }
+    {
+        MessageBoxAnswer cancel(QMessageBox::Cancel);
+        w.action(Command::fileNew)->trigger();
+        QCOMPARE(w.document().pageCount(), 2);
+    }
+    {
+        MessageBoxAnswer no(QMessageBox::No);
+        w.action(Command::fileNew)->trigger();
+        QCOMPARE(w.document().pageCount(), 1);
+        QVERIFY(!w.isWindowModified());
+    }
+    QVERIFY(w.close());  // nothing to save: no question
 }
 
 QTEST_MAIN(MainWindowTest)
