@@ -309,7 +309,8 @@ bool PageView::editorValue(CellInput& value) {
         return false;
     }
     QString refusal;
-    const QString text = edit->text().trimmed();
+    // Digits typed with the input method on are full width: read them as the ASCII ones.
+    const QString text = edit->text().normalized(QString::NormalizationForm_KC).trimmed();
     bool ok = false;
     if (edit == numberEdit_) {
         const double v = text.toDouble(&ok);

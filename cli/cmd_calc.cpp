@@ -1,8 +1,8 @@
 // calc: opens a document as the program does, calculates every page and prints the results.
 #include <filesystem>
 #include <iostream>
-#include <nlohmann/json.hpp>
 
+#include "base/json_writer.h"
 #include "base/text_format.h"
 #include "calc/calculation_commands.h"
 #include "command.h"
@@ -14,67 +14,113 @@
 namespace kesto::cli {
 namespace {
 
-using Json = nlohmann::ordered_json;
+// Standard output in blocks: a large building prints hundreds of megabytes, and a write per
+// line or a whole text in memory would both cost more than the calculation.
+class BlockOutput {
+  public:
+    std::string text;
 
-Json stressList(const OwnedList<CStress>& list) {
-    Json out = Json::array();
-    for (const CStress& s : list) {
-        out.push_back({{"name", s.name}, {"n", s.n}, {"m", s.m}, {"q", s.q}});
-    }
-    return out;
-}
-
-Json pageJson(const CKesto& page) {
-    Json j;
-    j["mark"] = page.mark;
-    j["errorMessages"] = page.errorMessages;
-    j["ngMessages"] = page.ngMessages;
-    j["comboResults"] = Json::array();
-    for (int dir = 0; dir < 2; ++dir) {
-        j["comboResults"].push_back(
-            {stressList(page.comboResults[dir][0]), stressList(page.comboResults[dir][1])});
-    }
-    j["ultimateComboResults"] = {stressList(page.ultimateComboResults[0]),
-                                 stressList(page.ultimateComboResults[1])};
-    Json allowable;
-    for (const auto& field : kAllowableResults) {
-        allowable[field.name] = page.*field.member;
-    }
-    allowable["allowJudgement"] = page.allowJudgement;
-    j["allowable"] = allowable;
-    Json ultimate = Json::array();
-    for (int dir = 0; dir < 2; ++dir) {
-        Json values = Json::array();
-        for (const auto& slot : page.ultimateResults) {
-            values.push_back(slot[dir]);
+    void flushWhenFull() {
+        if (text.size() >= kBlockBytes) {
+            flush();
         }
-        ultimate.push_back(values);
     }
-    j["ultimateResults"] = ultimate;
-    j["ultimateJudgement"] = page.ultimateJudgement;
-    j["usedAa"] = page.usedAa;
-    j["usedAc"] = page.usedAc;
-    return j;
+    void flush() {
+        std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
+        text.clear();
+    }
+
+  private:
+    static constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
+};
+
+void writeStressList(JsonWriter& w, const OwnedList<CStress>& list) {
+    w.beginArray();
+    for (const CStress& s : list) {
+        w.beginObject();
+        w.key("name");
+        w.value(s.name);
+        w.key("n");
+        w.value(s.n);
+        w.key("m");
+        w.value(s.m);
+        w.key("q");
+        w.value(s.q);
+        w.endObject();
+    }
+    w.endArray();
 }
 
-void printSummary(const CKesto& page) {
-    std::cout << page.mark;
+void writePage(JsonWriter& w, const CKesto& page) {
+    w.beginObject();
+    w.key("mark");
+    w.value(page.mark);
+    w.key("errorMessages");
+    w.value(page.errorMessages);
+    w.key("ngMessages");
+    w.value(page.ngMessages);
+    w.key("comboResults");
+    w.beginArray();
+    for (const auto& terms : page.comboResults) {
+        w.beginArray();
+        writeStressList(w, terms[0]);
+        writeStressList(w, terms[1]);
+        w.endArray();
+    }
+    w.endArray();
+    w.key("ultimateComboResults");
+    w.beginArray();
+    writeStressList(w, page.ultimateComboResults[0]);
+    writeStressList(w, page.ultimateComboResults[1]);
+    w.endArray();
+    w.key("allowable");
+    w.beginObject();
+    for (const auto& field : kAllowableResults) {
+        w.key(field.name);
+        w.value(page.*field.member);
+    }
+    w.key("allowJudgement");
+    w.value(page.allowJudgement);
+    w.endObject();
+    w.key("ultimateResults");
+    w.beginArray();
+    for (int dir = 0; dir < 2; ++dir) {
+        w.beginArray();
+        for (const auto& slot : page.ultimateResults) {
+            w.value(slot[dir]);
+        }
+        w.endArray();
+    }
+    w.endArray();
+    w.key("ultimateJudgement");
+    w.value(page.ultimateJudgement);
+    w.key("usedAa");
+    w.value(page.usedAa);
+    w.key("usedAc");
+    w.value(page.usedAc);
+    w.endObject();
+}
+
+void writeSummary(std::string& out, const CKesto& page) {
+    out += page.mark;
     if (!page.errorMessages.empty()) {
-        std::cout << "  計算中断\n";
+        out += "  計算中断\n";
         return;
     }
     for (int dir = 0; dir < 2; ++dir) {
-        std::cout << (dir == 0 ? "  X:" : "  Y:");
+        out += dir == 0 ? "  X:" : "  Y:";
         for (int slot = 0; slot < 2; ++slot) {
-            std::cout << (slot == 0 ? " 長期 " : " 短期 ")
-                      << strprintf("%.3f", page.ratioMax[dir][slot]) << ' '
-                      << judgementText(page.allowJudgement[dir][slot]);
+            out += slot == 0 ? " 長期 " : " 短期 ";
+            appendFixed(out, page.ratioMax[dir][slot], 3);
+            out += ' ';
+            out += judgementText(page.allowJudgement[dir][slot]);
         }
-        std::cout << " 保有耐力 "
-                  << strprintf("%.3f", page.ultimateResults[kGoverningUltimateSlot][dir]) << ' '
-                  << judgementText(page.ultimateJudgement[dir]);
+        out += " 保有耐力 ";
+        appendFixed(out, page.ultimateResults[kGoverningUltimateSlot][dir], 3);
+        out += ' ';
+        out += judgementText(page.ultimateJudgement[dir]);
     }
-    std::cout << '\n';
+    out += '\n';
 }
 
 int runCalc(const std::vector<std::string>& args) {
@@ -108,25 +154,37 @@ int runCalc(const std::vector<std::string>& args) {
     for (const CKesto& page : cnt.pages) {
         findings = hasFindings(page) || findings;
     }
+    BlockOutput output;
     if (parsed.has("--json")) {
-        Json out;
-        out["unitSystem"] = doc.unitSystem;
-        out["pages"] = Json::array();
+        JsonWriter w(output.text);
+        w.beginObject();
+        w.key("unitSystem");
+        w.value(doc.unitSystem);
+        w.key("pages");
+        w.beginArray();
         for (const CKesto& page : cnt.pages) {
-            out["pages"].push_back(pageJson(page));
+            writePage(w, page);
+            output.flushWhenFull();
         }
-        out["messageLines"] = messageLines;
-        std::cout << out.dump(2) << "\n";
+        w.endArray();
+        w.key("messageLines");
+        w.value(messageLines);
+        w.endObject();
+        output.text += '\n';
     } else if (parsed.has("--csv")) {
-        std::cout << writeResultsTable(cnt);
+        output.text = writeResultsTable(cnt);
     } else {
         for (const std::string& line : messageLines) {
-            std::cout << line << "\n";
+            output.text += line;
+            output.text += '\n';
+            output.flushWhenFull();
         }
         for (const CKesto& page : cnt.pages) {
-            printSummary(page);
+            writeSummary(output.text, page);
+            output.flushWhenFull();
         }
     }
+    output.flush();
     return findings ? kExitFindings : kExitOk;
 }
 

@@ -216,7 +216,7 @@ TEST_F(BasePlateCheck, ZeroStrengthAndMissingBoltsAreImpossible) {
     EXPECT_EQ(page.ratioPlate[0][0], kImpossibleRatio);
     EXPECT_EQ(page.ngMessages,
               std::vector<std::string>{"Ｘ方向長期許容(G+K) ベースプレートの曲げ耐力がＮＧです"});
-    for (const std::string& line : cnt.detailLines) {
+    for (const std::string_view line : cnt.detailLines) {
         EXPECT_EQ(line.find("inf"), std::string::npos) << line;
         EXPECT_EQ(line.find("nan"), std::string::npos) << line;
     }

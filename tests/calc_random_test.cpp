@@ -82,7 +82,7 @@ TEST(CalcRandomPages, ResultsAndDetailLinesStayFinite) {
                 ASSERT_TRUE(std::isfinite(v)) << "ultimate run " << run;
             }
         }
-        for (const std::string& line : cnt.detailLines) {
+        for (const std::string_view line : cnt.detailLines) {
             ASSERT_EQ(line.find("inf"), std::string::npos) << line << " run " << run;
             ASSERT_EQ(line.find("nan"), std::string::npos) << line << " run " << run;
         }

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
+#include "base/text_format.h"
 #include "calc/calculation_commands.h"
 #include "calc_test_support.h"
 #include "document/detail_file.h"
@@ -27,11 +29,11 @@ CKestoCnt threePages() {
     return cnt;
 }
 
-std::vector<std::string> pageMarks(const std::vector<std::string>& lines) {
+std::vector<std::string> pageMarks(const TextLines& lines) {
     std::vector<std::string> marks;
-    for (const std::string& line : lines) {
+    for (const std::string_view line : lines) {
         if (line.rfind("-----[", 0) == 0) {
-            marks.push_back(line);
+            marks.emplace_back(line);
         }
     }
     return marks;
@@ -122,6 +124,25 @@ TEST(DetailFile, CharacterWithoutCodeBecomesAQuestionMark) {
     EXPECT_EQ(detailFileBytes({"a\xF0\x9F\x98\x80"
                                "b"}),
               "a?b\r\n");
+}
+
+// The text is encoded in blocks of about a megabyte; a block with a character without a code
+// is done again line by line, so only that character changes, and a stray byte at a line's
+// end never swallows the line end.
+TEST(DetailFile, BlocksOfLinesEncodeAsSingleLines) {
+    TextLines lines;
+    std::string expected;
+    for (int i = 0; i < 60000; ++i) {
+        lines.addf("常時,%d,%f", i, i / 8.0);
+        expected +=
+            "\x8f\xed\x8e\x9e," + std::to_string(i) + "," + strprintf("%f", i / 8.0) + "\r\n";
+        if (i == 45000) {
+            lines.push_back("x\xF0\x9F\x98\x80y\xE3");
+            expected += "x?y?\r\n";
+        }
+    }
+    ASSERT_GT(lines.text().size(), std::size_t{1} << 20);
+    EXPECT_EQ(detailFileBytes(lines), expected);
 }
 
 TEST(DetailFile, OptionOffLeavesAnOlderFileAlone) {

@@ -40,7 +40,7 @@ TEST_F(PageCalculation, MissingNamesAreListedInTheirOrderAndAbandonThePage) {
     EXPECT_EQ(tail, (std::vector<std::string>{"アンカーボルト材質SS490は未登録です",
                                               "コンクリート材質Fc999は未登録です",
                                               "エラーにより計算中断"}));
-    for (const std::string& line : cnt.detailLines) {
+    for (const std::string_view line : cnt.detailLines) {
         EXPECT_EQ(line.find("許容応力度＞"), std::string::npos);
     }
 }
@@ -144,10 +144,10 @@ TEST_F(PageCalculation, PassesRunInOrderWithTheirCombinations) {
     setStress(0, 100, 10, 5);
     EXPECT_EQ(calculatePage(cnt, page, 0), 0);
     std::vector<std::string> headings;
-    for (const std::string& line : cnt.detailLines) {
+    for (const std::string_view line : cnt.detailLines) {
         if (line.find("許容応力度＞") != std::string::npos || line.rfind("組合わせ", 0) == 0 ||
             line.rfind("・", 0) == 0) {
-            headings.push_back(line);
+            headings.emplace_back(line);
         }
     }
     std::vector<std::string> expected;

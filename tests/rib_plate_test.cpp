@@ -59,7 +59,7 @@ class RibPlateCheck : public ::testing::Test {
         // Between the heading rows and the shear header.
         for (std::size_t i = 2;
              i < cnt.detailLines.size() && cnt.detailLines[i].rfind("τr", 0) != 0; ++i) {
-            rows.push_back(cnt.detailLines[i]);
+            rows.emplace_back(cnt.detailLines[i]);
         }
         return rows;
     }

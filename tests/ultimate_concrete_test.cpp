@@ -136,7 +136,7 @@ TEST(ConcreteFailure, NegativeEnteredAreasAreTakenAsTheyAre) {
     EXPECT_EQ(p.slot(kRatioUlt35), 0.0);
     EXPECT_EQ(p.slot(kUltCy3), 0.0);
     EXPECT_EQ(p.slot(kRatioUlt36), 0.0);
-    const Lines& d = p.detail();
+    const TextLines& d = p.detail();
     EXPECT_NE(std::find(d.begin(), d.end(),
                         "21.210000,2350.000000,-10.000000,-4984.350000,1050.000000,-4.747000"),
               d.end());

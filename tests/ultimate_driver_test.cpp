@@ -18,12 +18,12 @@ void addCombination(CKesto& page, int dir, const CStress& c) {
 }
 
 // The section headings and sense headings of the detail lines, in order.
-Lines headings(const Lines& detail) {
+Lines headings(const TextLines& detail) {
     Lines out;
-    for (const std::string& line : detail) {
+    for (const std::string_view line : detail) {
         if (line.starts_with("・") || line.ends_with("加力") || line.starts_with("ルート") ||
             line.starts_with("＜")) {
-            out.push_back(line);
+            out.emplace_back(line);
         }
     }
     return out;
@@ -70,7 +70,7 @@ TEST(UltimateDriver, Route12WithElongation) {
     addCombination(p.page, 0, {"G+2K", 20, -30, 100});
     addCombination(p.page, 0, {"G-2K", -20, 10, 100});
     checkUltimate(p.ctx, 0);
-    const Lines& d = p.detail();
+    const TextLines& d = p.detail();
     EXPECT_EQ(Lines(d.begin(), d.begin() + 7), (Lines{
                                                    "",
                                                    "＜Ｘ方向　保有耐力接合＞",

@@ -62,7 +62,7 @@ struct UltimatePage {
     }
 
     double slot(int k, int dir = 0) const { return page.ultimateResults[k][dir]; }
-    const std::vector<std::string>& detail() const { return cnt.detailLines; }
+    const TextLines& detail() const { return cnt.detailLines; }
 };
 
 }  // namespace kesto::testing

@@ -84,7 +84,7 @@ TEST(UltimateRandomPages, ResultsAndDetailLinesStayFinite) {
             }
         }
         ASSERT_TRUE(std::isfinite(page.usedAa) && std::isfinite(page.usedAc)) << "run " << run;
-        for (const std::string& line : cnt.detailLines) {
+        for (const std::string_view line : cnt.detailLines) {
             ASSERT_EQ(line.find("inf"), std::string::npos) << line << " run " << run;
             ASSERT_EQ(line.find("nan"), std::string::npos) << line << " run " << run;
         }

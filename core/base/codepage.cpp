@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <vector>
 
 namespace kesto {
 namespace {
@@ -65,7 +67,126 @@ Converter& toCp932() {
     return c;
 }
 
+// A character of a UTF-8 text: its code point and its length in bytes.
+struct Utf8Char {
+    char32_t codePoint = 0;
+    std::size_t length = 0;  // 0: not a well-formed character of two or three bytes
+};
+
+// The two- or three-byte character at text[i]; anything else (four bytes, overlong forms,
+// surrogates, stray or missing continuation bytes) has length 0 and is left to iconv.
+Utf8Char bmpCharAt(std::string_view text, std::size_t i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
+    const auto continuation = [&](std::size_t k) {
+        return i + k < text.size() && (byte(k) & 0xC0) == 0x80;
+    };
+    const unsigned char lead = byte(0);
+    if (lead >= 0xC2 && lead < 0xE0 && continuation(1)) {
+        return {static_cast<char32_t>((lead & 0x1F) << 6 | (byte(1) & 0x3F)), 2};
+    }
+    if (lead >= 0xE0 && lead < 0xF0 && continuation(1) && continuation(2)) {
+        const auto cp =
+            static_cast<char32_t>((lead & 0x0F) << 12 | (byte(1) & 0x3F) << 6 | (byte(2) & 0x3F));
+        if (cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF)) {
+            return {cp, 3};
+        }
+    }
+    return {};
+}
+
+// The code page 932 codes of the characters of the Basic Multilingual Plane (code page 932 has
+// none beyond it), asked of iconv once per character and thread. Stored text is mostly ASCII
+// and a few hundred other characters, and a lookup costs a small part of an iconv call.
+class EncodeTable {
+  public:
+    enum class Result { appended, noCode, irregular };
+
+    // Appends the code of `ch`, whose UTF-8 form is `utf8`.
+    Result append(std::string& out, Utf8Char ch, std::string_view utf8) {
+        std::uint16_t& entry = codes_[ch.codePoint];
+        if (entry == kUnknown) {
+            entry = ask(utf8);
+        }
+        if (entry == kNoCode || entry == kIrregular) {
+            return entry == kNoCode ? Result::noCode : Result::irregular;
+        }
+        if (entry < kTwoBytes) {
+            out += static_cast<char>(entry & 0xFF);
+        } else {
+            out += static_cast<char>(entry >> 8);
+            out += static_cast<char>(entry & 0xFF);
+        }
+        return Result::appended;
+    }
+
+  private:
+    // An entry is a code of one byte (kOneByte | byte) or two (lead byte << 8 | trail byte,
+    // the lead byte 0x81 or above), or one of the markers.
+    static constexpr std::uint16_t kUnknown = 0;
+    static constexpr std::uint16_t kOneByte = 0x100;
+    static constexpr std::uint16_t kTwoBytes = 0x200;
+    static constexpr std::uint16_t kIrregular = 0xFFFE;  // an answer no entry can hold
+    static constexpr std::uint16_t kNoCode = 0xFFFF;
+
+    static std::uint16_t ask(std::string_view utf8) {
+        const auto code = toCp932().convert(utf8);
+        if (!code) {
+            return kNoCode;
+        }
+        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>((*code)[k]); };
+        if (code->size() == 1) {
+            return static_cast<std::uint16_t>(kOneByte | byte(0));
+        }
+        if (code->size() == 2) {
+            const auto value = static_cast<std::uint16_t>(byte(0) << 8 | byte(1));
+            if (value >= kTwoBytes && value < kIrregular) {
+                return value;
+            }
+        }
+        return kIrregular;
+    }
+
+    std::vector<std::uint16_t> codes_ = std::vector<std::uint16_t>(0x10000, kUnknown);
+};
+
+EncodeTable& encodeTable() {
+    thread_local EncodeTable table;
+    return table;
+}
+
 }  // namespace
+
+// Whatever the table cannot answer goes to iconv whole, which then decides.
+bool appendCp932(std::string& out, std::string_view utf8) {
+    const std::size_t start = out.size();
+    EncodeTable& table = encodeTable();
+    for (std::size_t i = 0; i < utf8.size();) {
+        std::size_t ascii = i;
+        while (ascii < utf8.size() && static_cast<unsigned char>(utf8[ascii]) < 0x80) {
+            ++ascii;
+        }
+        out.append(utf8.data() + i, ascii - i);
+        i = ascii;
+        if (i == utf8.size()) {
+            break;
+        }
+        const Utf8Char ch = bmpCharAt(utf8, i);
+        const auto result = ch.length == 0 ? EncodeTable::Result::irregular
+                                           : table.append(out, ch, utf8.substr(i, ch.length));
+        if (result == EncodeTable::Result::noCode) {
+            out.resize(start);
+            return false;
+        }
+        if (result == EncodeTable::Result::irregular) {
+            out.resize(start);
+            auto whole = toCp932().convert(utf8);
+            out += whole.value_or(std::string());
+            return whole.has_value();
+        }
+        i += ch.length;
+    }
+    return true;
+}
 
 std::optional<std::string> decodeCp932(std::string_view bytes) {
     if (isAscii(bytes)) {
@@ -83,10 +204,12 @@ std::optional<std::string> decodeCp932(std::string_view bytes) {
 }
 
 std::optional<std::string> encodeCp932(std::string_view utf8) {
-    if (isAscii(utf8)) {
-        return std::string(utf8);
+    std::string out;
+    out.reserve(utf8.size());
+    if (!appendCp932(out, utf8)) {
+        return std::nullopt;
     }
-    return toCp932().convert(utf8);
+    return out;
 }
 
 std::optional<std::string> decodeUtf16le(std::string_view bytes) {
@@ -94,7 +217,11 @@ std::optional<std::string> decodeUtf16le(std::string_view bytes) {
     return c.convert(bytes);
 }
 
-std::size_t cp932Length(std::string_view utf8) {
+namespace {
+
+// cp932Length for a text with bytes the table does not answer, character by character through
+// iconv.
+std::size_t lengthThroughIconv(std::string_view utf8) {
     if (auto encoded = encodeCp932(utf8)) {
         return encoded->size();
     }
@@ -106,6 +233,31 @@ std::size_t cp932Length(std::string_view utf8) {
         auto e = encodeCp932(ch);
         n += e ? e->size() : 1;
         i += len;
+    }
+    return n;
+}
+
+}  // namespace
+
+std::size_t cp932Length(std::string_view utf8) {
+    std::size_t n = 0;
+    std::string code;  // one character's code: never allocated
+    for (std::size_t i = 0; i < utf8.size();) {
+        if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+            ++n;
+            ++i;
+            continue;
+        }
+        const Utf8Char ch = bmpCharAt(utf8, i);
+        code.clear();
+        const auto result = ch.length == 0
+                                ? EncodeTable::Result::irregular
+                                : encodeTable().append(code, ch, utf8.substr(i, ch.length));
+        if (result == EncodeTable::Result::irregular) {
+            return lengthThroughIconv(utf8);
+        }
+        n += result == EncodeTable::Result::appended ? code.size() : 1;
+        i += ch.length;
     }
     return n;
 }

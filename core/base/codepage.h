@@ -17,6 +17,9 @@ std::optional<std::string> decodeCp932(std::string_view bytes);
 
 // Encodes UTF-8 text to code page 932. Returns nothing when a character has no code.
 std::optional<std::string> encodeCp932(std::string_view utf8);
+// Appends the code page 932 form of UTF-8 text to `out`; false, with `out` as it was, when a
+// character has no code.
+bool appendCp932(std::string& out, std::string_view utf8);
 
 // Decodes UTF-16LE code units (the archive's wide-string form) to UTF-8.
 std::optional<std::string> decodeUtf16le(std::string_view bytes);

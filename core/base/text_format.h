@@ -1,11 +1,22 @@
 // printf-style formatting into a std::string: the detail lines, messages and reports use the
-// C formats ("%f", "%6.3f", "%.0f") of the stored texts.
+// C formats ("%f", "%6.3f", "%.0f") of the stored texts. The conversions these texts use (%s,
+// %d, %i and %f, with a width and a precision) are written here, since the C library's printf
+// spends most of a large run on them; any other conversion goes to vsnprintf. Either way the
+// bytes are those printf writes.
 #pragma once
 
+#include <cstdarg>
 #include <string>
 
 namespace kesto {
 
 std::string strprintf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Appends the formatted text to `out`.
+void appendf(std::string& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
+void vappendf(std::string& out, const char* format, std::va_list args);
+
+// Appends `value` as printf's "%.*f" writes it with `precision` digits after the point.
+void appendFixed(std::string& out, double value, int precision);
 
 }  // namespace kesto

@@ -180,16 +180,16 @@ int basePlateCheck(PageContext& ctx, const PlateStresses& s, int dir, int term,
     double governing = r;
     if (ctx.detailOn()) {
         ctx.detail("引張側");
-        ctx.detail(strprintf(
+        ctx.detailf(
             "ﾀｲﾌﾟ,Mb(%scm),Ma(%scm),Mb/Ma,Zb(cm3),fb1(%s/cm2),必要厚(cm),g(cm),R+2g(cm),ΣT/nt(%s)",
-            force, force, force, force));
-        ctx.detail(strprintf("片持ち,%f,%f,%f,%f,%f,%f,%f,%f,%f", mb, ma, r, zb, fb1,
-                             requiredThickness(mb, fb1, w), g, w, p));
+            force, force, force, force);
+        ctx.detailf("片持ち,%f,%f,%f,%f,%f,%f,%f,%f,%f", mb, ma, r, zb, fb1,
+                    requiredThickness(mb, fb1, w), g, w, p);
         ctx.detail("圧縮側");
-        ctx.detail(strprintf(
+        ctx.detailf(
             "ﾀｲﾌﾟ,Mb(%scm),Ma(%scm),Mb/Ma,Zb(cm3),fb1(%s/cm2),必要厚(cm),lx(cm),ly(cm),σc(%s/"
             "cm2),σc'(%s/cm2),Xn(cm),係数",
-            force, force, force, small, small));
+            force, force, force, small, small);
     }
 
     // Compression side, per unit width.
@@ -205,17 +205,16 @@ int basePlateCheck(PageContext& ctx, const PlateStresses& s, int dir, int term,
     const auto coefficientRow = [&](const char* type, double panelMb, double ratio, double lx,
                                     double ly, double sigma, double beta) {
         if (ctx.detailOn()) {
-            ctx.detail(strprintf("%s,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f", type, panelMb, ma, ratio,
-                                 zb, fb1, requiredThickness(panelMb, fb1, 1.0), lx, ly, sigmaC,
-                                 sigma, xn, beta));
+            ctx.detailf("%s,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f", type, panelMb, ma, ratio, zb, fb1,
+                        requiredThickness(panelMb, fb1, 1.0), lx, ly, sigmaC, sigma, xn, beta);
         }
     };
     if (nr <= 0) {
         const double cmb = cantileverMoment(projection, xn, sigmaC);
         const double ratio = panel(cmb);
         if (ctx.detailOn()) {
-            ctx.detail(strprintf("片持ち,%f,%f,%f,%f,%f,%f,%f,,%f,,%f", cmb, ma, ratio, zb, fb1,
-                                 requiredThickness(cmb, fb1, 1.0), projection, sigmaC, xn));
+            ctx.detailf("片持ち,%f,%f,%f,%f,%f,%f,%f,,%f,,%f", cmb, ma, ratio, zb, fb1,
+                        requiredThickness(cmb, fb1, 1.0), projection, sigmaC, xn);
         }
     } else {
         const double lx = nr == 1 ? projection : gr;
@@ -241,8 +240,8 @@ int basePlateCheck(PageContext& ctx, const PlateStresses& s, int dir, int term,
             const double mb4 = fourEdgeMoment(lx, ly, sigmaC);
             const double ratio = panel(mb4);
             if (ctx.detailOn()) {
-                ctx.detail(strprintf("４辺固定,%f,%f,%f,%f,%f,%f,%f,%f,%f,,%f", mb4, ma, ratio, zb,
-                                     fb1, requiredThickness(mb4, fb1, 1.0), lx, ly, sigmaC, xn));
+                ctx.detailf("４辺固定,%f,%f,%f,%f,%f,%f,%f,%f,%f,,%f", mb4, ma, ratio, zb, fb1,
+                            requiredThickness(mb4, fb1, 1.0), lx, ly, sigmaC, xn);
             }
         } else {
             const double lx = bp / 2.0 - section.webThickness / 20.0;

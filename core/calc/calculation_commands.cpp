@@ -9,7 +9,7 @@ void startCommand(CKestoCnt& cnt, const std::vector<std::string>& detailHeader,
                   std::vector<std::string>& messageLines) {
     cnt.detailLines.clear();
     if (cnt.writeDetailFile == 1) {
-        cnt.detailLines = detailHeader;
+        cnt.detailLines.assign(detailHeader);
     }
     messageLines.clear();
 }

@@ -254,10 +254,10 @@ int concreteAnchorCheck(PageContext& ctx, const CStress& c, int dir, int term, P
     if (ctx.detailOn()) {
         const char* small = ctx.smallForceLabel.c_str();
         const char* force = ctx.forceLabel.c_str();
-        ctx.detail(strprintf("σc(%s/cm2),fc(%s/cm2),σc/fc,Xn(cm),dtl(cm),at(cm2)", small, small));
-        ctx.detail(strprintf("%f,%f,%f,%f,%f,%f", out.sigmaC, f, ratioC, out.xn, dt, at));
-        ctx.detail(strprintf("ΣT(%s),Pb(%s),ΣT/Pb,bAe(cm2),ft(%s/cm2)", force, force, force));
-        ctx.detail(strprintf("%f,%f,%f,%f,%f", out.tensionSum, pb, ratioT, area, ft));
+        ctx.detailf("σc(%s/cm2),fc(%s/cm2),σc/fc,Xn(cm),dtl(cm),at(cm2)", small, small);
+        ctx.detailf("%f,%f,%f,%f,%f,%f", out.sigmaC, f, ratioC, out.xn, dt, at);
+        ctx.detailf("ΣT(%s),Pb(%s),ΣT/Pb,bAe(cm2),ft(%s/cm2)", force, force, force);
+        ctx.detailf("%f,%f,%f,%f,%f", out.tensionSum, pb, ratioT, area, ft);
     }
     if (ratioC > 1.0) {
         addNgMessage(ctx, "コンクリート圧縮応力度がＮＧです", dir, term, c.name);

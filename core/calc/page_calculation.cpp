@@ -23,43 +23,42 @@ void writePageHeader(const PageContext& ctx) {
     const CKesto& page = ctx.page;
     const CKestoCnt& cnt = ctx.cnt;
     ctx.detail("");
-    ctx.detail(strprintf("-----[%s]-----", page.mark.c_str()));
+    ctx.detailf("-----[%s]-----", page.mark.c_str());
     ctx.detail("");
-    ctx.detail(strprintf("柱鋼材,%s,,%s,回転:%s", page.columnSection.c_str(),
-                         page.columnSteelGrade.c_str(), page.rotated == 0 ? "0°" : "90°"));
-    ctx.detail(strprintf("ﾍﾞｰｽﾌﾟﾚｰﾄ,PL-%.0fx%.0fx%.0f,,%s,%s", page.plateB, page.plateD,
-                         page.plateT, page.basePlateSteelGrade.c_str(),
-                         page.concreteGrade.c_str()));
-    ctx.detail(strprintf("ﾘﾌﾞﾌﾟﾚｰﾄ,PL-%.0fx%.0f,,%s,枚数,X=%d,Y=%d,ｹﾞｰｼﾞ,X=%.1f,Y=%.1f", page.ribH,
-                         page.ribT, page.ribSteelGrade.c_str(), page.ribCountX, page.ribCountY,
-                         page.ribGaugeX, page.ribGaugeY));
-    ctx.detail(strprintf("ｱﾝｶｰﾎﾞﾙﾄ,%s,,%s,本数,X=%d,Y=%d,ｹﾞｰｼﾞ,X=%.1f,Y=%.1f",
-                         page.boltName.c_str(), page.boltSteelGrade.c_str(), page.boltCountX,
-                         page.boltCountY, page.boltGaugeX, page.boltGaugeY));
+    ctx.detailf("柱鋼材,%s,,%s,回転:%s", page.columnSection.c_str(), page.columnSteelGrade.c_str(),
+                page.rotated == 0 ? "0°" : "90°");
+    ctx.detailf("ﾍﾞｰｽﾌﾟﾚｰﾄ,PL-%.0fx%.0fx%.0f,,%s,%s", page.plateB, page.plateD, page.plateT,
+                page.basePlateSteelGrade.c_str(), page.concreteGrade.c_str());
+    ctx.detailf("ﾘﾌﾞﾌﾟﾚｰﾄ,PL-%.0fx%.0f,,%s,枚数,X=%d,Y=%d,ｹﾞｰｼﾞ,X=%.1f,Y=%.1f", page.ribH,
+                page.ribT, page.ribSteelGrade.c_str(), page.ribCountX, page.ribCountY,
+                page.ribGaugeX, page.ribGaugeY);
+    ctx.detailf("ｱﾝｶｰﾎﾞﾙﾄ,%s,,%s,本数,X=%d,Y=%d,ｹﾞｰｼﾞ,X=%.1f,Y=%.1f", page.boltName.c_str(),
+                page.boltSteelGrade.c_str(), page.boltCountX, page.boltCountY, page.boltGaugeX,
+                page.boltGaugeY);
     if (ctx.bolt != nullptr) {
-        ctx.detail(strprintf(",軸径=%.2fmm 軸部断面積=%.3fcm2 ねじ部断面積=%.3fcm2",
-                             ctx.bolt->shankDiameter, ctx.bolt->shankArea, ctx.bolt->threadArea));
+        ctx.detailf(",軸径=%.2fmm 軸部断面積=%.3fcm2 ねじ部断面積=%.3fcm2", ctx.bolt->shankDiameter,
+                    ctx.bolt->shankArea, ctx.bolt->threadArea);
     }
     if (page.columnKind == 1) {
-        ctx.detail(strprintf("ウィングプレート%s", page.wingPlate == 1 ? "有り" : "無し"));
+        ctx.detailf("ウィングプレート%s", page.wingPlate == 1 ? "有り" : "無し");
     }
     if (cnt.route3NgCheck == 1) {
-        ctx.detail(strprintf("ｺﾝｸﾘｰﾄ柱型,BD-%.0fx%.0f", page.pedestalB, page.pedestalD));
+        ctx.detailf("ｺﾝｸﾘｰﾄ柱型,BD-%.0fx%.0f", page.pedestalB, page.pedestalD);
         if (cnt.useAnchorBlock == 1 && page.useAnchorBlock == 1) {
             if (isZero(page.inputAa) && isZero(page.inputAc)) {
-                ctx.detail(strprintf("定着金物,BD-%.0fx%.0f,ｱﾝｶｰﾎﾞﾙﾄ長,%.0f", page.anchorBlockB,
-                                     page.anchorBlockD, page.boltLength));
+                ctx.detailf("定着金物,BD-%.0fx%.0f,ｱﾝｶｰﾎﾞﾙﾄ長,%.0f", page.anchorBlockB,
+                            page.anchorBlockD, page.boltLength);
             } else {
-                ctx.detail(strprintf("定着金物,Aa=%f(cm2),Ac=%f(cm2)", page.inputAa, page.inputAc));
+                ctx.detailf("定着金物,Aa=%f(cm2),Ac=%f(cm2)", page.inputAa, page.inputAc);
             }
         }
     }
     const char* force = ctx.forceLabel.c_str();
     for (int dir = 0; dir < 2; ++dir) {
-        ctx.detail(strprintf("%s方向基本応力", directionLetter(dir)));
-        ctx.detail(strprintf("名称,N(%s),M(%sm),Q(%s)", force, force, force));
+        ctx.detailf("%s方向基本応力", directionLetter(dir));
+        ctx.detailf("名称,N(%s),M(%sm),Q(%s)", force, force, force);
         for (const CStress& s : page.basicStresses[dir]) {
-            ctx.detail(strprintf("%s,%f,%f,%f", s.name.c_str(), s.n, s.m, s.q));
+            ctx.detailf("%s,%f,%f,%f", s.name.c_str(), s.n, s.m, s.q);
         }
     }
 }
@@ -75,8 +74,8 @@ void addMissing(CKesto& page, const void* row, const char* caption, const std::s
 void allowableStressPass(PageContext& ctx, int dir, int term) {
     if (ctx.detailOn()) {
         ctx.detail("");
-        ctx.detail(strprintf("＜%s方向　%s許容応力度＞", directionLetter(dir),
-                             term == kLongTerm ? "長期" : "短期"));
+        ctx.detailf("＜%s方向　%s許容応力度＞", directionLetter(dir),
+                    term == kLongTerm ? "長期" : "短期");
     }
     CKesto& page = ctx.page;
     const int slot = ctx.slotOf(term);
@@ -84,8 +83,8 @@ void allowableStressPass(PageContext& ctx, int dir, int term) {
     for (const CStress& c : page.comboResults[dir][term]) {
         if (ctx.detailOn()) {
             ctx.detail("");
-            ctx.detail(strprintf("組合わせ,N(%s),M(%sm),Q(%s)", force, force, force));
-            ctx.detail(strprintf("%s,%f,%f,%f", c.name.c_str(), c.n, c.m, c.q));
+            ctx.detailf("組合わせ,N(%s),M(%sm),Q(%s)", force, force, force);
+            ctx.detailf("%s,%f,%f,%f", c.name.c_str(), c.n, c.m, c.q);
             ctx.detail("");
         }
         PlateStresses s;

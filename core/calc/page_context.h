@@ -2,7 +2,9 @@
 // the table rows the page's names resolved to, the unit labels and the detail lines.
 #pragma once
 
+#include <cstdarg>
 #include <string>
+#include <string_view>
 
 #include "base/numbers.h"
 #include "model/conditions.h"
@@ -37,9 +39,19 @@ struct PageContext {
 
     bool detailOn() const { return cnt.writeDetailFile == 1; }
     // Appends a line to the detail lines when the detail file is enabled.
-    void detail(std::string line) const {
+    void detail(std::string_view line) const {
         if (detailOn()) {
-            cnt.detailLines.push_back(std::move(line));
+            cnt.detailLines.push_back(line);
+        }
+    }
+    // The same for a line formatted as strprintf formats it; nothing is formatted when the
+    // detail file is off.
+    [[gnu::format(printf, 2, 3)]] void detailf(const char* format, ...) const {
+        if (detailOn()) {
+            std::va_list args;
+            va_start(args, format);
+            cnt.detailLines.vaddf(format, args);
+            va_end(args);
         }
     }
 

@@ -66,8 +66,7 @@ int ribPlateCheck(PageContext& ctx, const PlateStresses& s, int dir, int term,
     const char* small = ctx.smallForceLabel.c_str();
     if (ctx.detailOn()) {
         ctx.detail("・リブプレートの検討");
-        ctx.detail(
-            strprintf("lx(cm),ly(cm),Xn(cm),σc(%s/cm2),xσc(%s/cm2),Qr(%s)", small, small, force));
+        ctx.detailf("lx(cm),ly(cm),Xn(cm),σc(%s/cm2),xσc(%s/cm2),Qr(%s)", small, small, force);
     }
     CKesto& page = ctx.page;
     const CSteel& section = *ctx.section;
@@ -91,10 +90,8 @@ int ribPlateCheck(PageContext& ctx, const PlateStresses& s, int dir, int term,
     }
     const double xn = s.xn;
     const double sigmaC = s.sigmaC;
-    const auto row = [&](double l, double w, double sigma2, double q, const std::string& label) {
-        if (ctx.detailOn()) {
-            ctx.detail(strprintf("%f,%f,%f,%f,%f,%f,", l, w, xn, sigmaC, sigma2, q) + label);
-        }
+    const auto row = [&](double l, double w, double sigma2, double q, const char* label) {
+        ctx.detailf("%f,%f,%f,%f,%f,%f,%s", l, w, xn, sigmaC, sigma2, q, label);
     };
 
     double qr = 0.0;
@@ -155,11 +152,10 @@ int ribPlateCheck(PageContext& ctx, const PlateStresses& s, int dir, int term,
     }
 
     if (ctx.detailOn()) {
-        ctx.detail(
-            strprintf("τr(%s/cm2),fs(%s/cm2),τr/fs,Qr(%s),h(cm),tr(cm)", force, force, force));
-        ctx.detail(strprintf("%f,%f,%f,%f,%f,%f", tau, fs, r1, qr, hr, tr));
-        ctx.detail(strprintf("Lw(cm),h'(cm),Lw/2h',Qr(%s),S(cm),wfs(%s/cm2)", force, force));
-        ctx.detail(strprintf("%f,%f,%f,%f,%f,%f", lw, effective, r2, qr, weld, fs));
+        ctx.detailf("τr(%s/cm2),fs(%s/cm2),τr/fs,Qr(%s),h(cm),tr(cm)", force, force, force);
+        ctx.detailf("%f,%f,%f,%f,%f,%f", tau, fs, r1, qr, hr, tr);
+        ctx.detailf("Lw(cm),h'(cm),Lw/2h',Qr(%s),S(cm),wfs(%s/cm2)", force, force);
+        ctx.detailf("%f,%f,%f,%f,%f,%f", lw, effective, r2, qr, weld, fs);
     }
     if (r1 > 1.0) {
         addNgMessage(ctx, "リブプレートのせん断応力度がＮＧです", dir, term, comboName);

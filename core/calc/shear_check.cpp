@@ -30,8 +30,8 @@ double shearCapacity(const PageContext& ctx, double a, double q, double n, doubl
         ratio = q / qa;
         if (ctx.detailOn()) {
             ctx.detail("摩擦によるせん断耐力");
-            ctx.detail(strprintf("QD(%s),Qa(%s),Q/Qa,N(%s),ΣT(%s)", force, force, force, force));
-            ctx.detail(strprintf("%f,%f,%f,%f,%f", q, qa, ratio, n, t));
+            ctx.detailf("QD(%s),Qa(%s),Q/Qa,N(%s),ΣT(%s)", force, force, force, force);
+            ctx.detailf("%f,%f,%f,%f,%f", q, qa, ratio, n, t);
         }
     }
     if (ratio <= 1.0) {
@@ -46,8 +46,8 @@ double shearCapacity(const PageContext& ctx, double a, double q, double n, doubl
             ratio = q / qa;
         }
         if (ctx.detailOn()) {
-            ctx.detail(strprintf("QD(%s),Qa(%s),QD/Qa,2*bAe(cm2),fs(%s/cm2)", force, force, force));
-            ctx.detail(strprintf("%f,%f,%f,%f,%f", q, qa, ratio, 2.0 * a, fs));
+            ctx.detailf("QD(%s),Qa(%s),QD/Qa,2*bAe(cm2),fs(%s/cm2)", force, force, force);
+            ctx.detailf("%f,%f,%f,%f,%f", q, qa, ratio, 2.0 * a, fs);
         }
         return qa;
     }
@@ -67,10 +67,9 @@ double shearCapacity(const PageContext& ctx, double a, double q, double n, doubl
         ratio = q / qa;
     }
     if (ctx.detailOn()) {
-        ctx.detail(strprintf(
-            "QD(%s),Qa(%s),QD/Qa,bAe(cm2),fs1(%s/cm2),fs2(%s/cm2),ft(%s/cm2),N(%s),ΣT(%s)", force,
-            force, force, force, force, force, force));
-        ctx.detail(strprintf("%f,%f,%f,%f,%f,%f,%f,%f,%f", q, qa, ratio, a, fs1, fs2, ft, n, t));
+        ctx.detailf("QD(%s),Qa(%s),QD/Qa,bAe(cm2),fs1(%s/cm2),fs2(%s/cm2),ft(%s/cm2),N(%s),ΣT(%s)",
+                    force, force, force, force, force, force, force);
+        ctx.detailf("%f,%f,%f,%f,%f,%f,%f,%f,%f", q, qa, ratio, a, fs1, fs2, ft, n, t);
     }
     return qa;
 }

@@ -21,14 +21,14 @@ const char* elongationText(const CKestoCnt& cnt) {
 
 void route12(PageContext& ctx, int dir) {
     if (ctx.detailOn()) {
-        ctx.detail(strprintf("ルート２（アンカーボルトの伸び%s）", elongationText(ctx.cnt)));
+        ctx.detailf("ルート２（アンカーボルトの伸び%s）", elongationText(ctx.cnt));
     }
     const char* f = ctx.forceLabel.c_str();
     for (const CStress& c : ctx.page.ultimateComboResults[dir]) {
         if (ctx.detailOn()) {
             ctx.detail("");
-            ctx.detail(strprintf("組合わせ,N(%s),M(%sm),Q(%s)", f, f, f));
-            ctx.detail(strprintf("%s,%f,%f,%f", c.name.c_str(), c.n, c.m, c.q));
+            ctx.detailf("組合わせ,N(%s),M(%sm),Q(%s)", f, f, f);
+            ctx.detailf("%s,%f,%f,%f", c.name.c_str(), c.n, c.m, c.q);
             ctx.detail("");
         }
         if (ctx.cnt.boltElongation == 1) {
@@ -43,7 +43,7 @@ void route12(PageContext& ctx, int dir) {
 
 void route3(PageContext& ctx, int dir) {
     if (ctx.detailOn()) {
-        ctx.detail(strprintf("ルート３（アンカーボルトの伸び%s）", elongationText(ctx.cnt)));
+        ctx.detailf("ルート３（アンカーボルトの伸び%s）", elongationText(ctx.cnt));
     }
     for (int sense = 0; sense < 2; ++sense) {
         if (ctx.cnt.boltElongation == 1) {
@@ -101,7 +101,7 @@ void checkUltimate(PageContext& ctx, int dir) {
     }
     if (ctx.detailOn()) {
         ctx.detail("");
-        ctx.detail(strprintf("＜%s方向　保有耐力接合＞", dir == 0 ? "Ｘ" : "Ｙ"));
+        ctx.detailf("＜%s方向　保有耐力接合＞", dir == 0 ? "Ｘ" : "Ｙ");
     }
     if (route == kRoute12) {
         route12(ctx, dir);

@@ -47,12 +47,12 @@ void strengthDetail(const PageContext& ctx, const StrengthCase& s, double n) {
     const char* f = ctx.forceLabel.c_str();
     ctx.detail("・曲げ／せん断検討");
     columnMomentDetail(ctx, s.column, n);
-    ctx.detail(strprintf("B(cm),D(cm),dt(cm),Fc(%s/cm2),F(%s/cm2),nt,Ab(cm2)",
-                         ctx.smallForceLabel.c_str(), f));
-    ctx.detail(strprintf("%f,%f,%f,%f,%f,%d,%f", s.axis.b, s.axis.d, s.dt, s.fc, s.f,
-                         s.axis.boltCount, s.ab));
-    ctx.detail(strprintf("Mu(%sm),Qu(%s),Nu(%s),Tu(%s),Su(%s),N(%s)", f, f, f, f, f, f));
-    ctx.detail(strprintf("%f,%f,%f,%f,%f,%f", s.mu, s.qu, s.base.nu, s.base.tu, s.base.su, n));
+    ctx.detailf("B(cm),D(cm),dt(cm),Fc(%s/cm2),F(%s/cm2),nt,Ab(cm2)", ctx.smallForceLabel.c_str(),
+                f);
+    ctx.detailf("%f,%f,%f,%f,%f,%d,%f", s.axis.b, s.axis.d, s.dt, s.fc, s.f, s.axis.boltCount,
+                s.ab);
+    ctx.detailf("Mu(%sm),Qu(%s),Nu(%s),Tu(%s),Su(%s),N(%s)", f, f, f, f, f, f);
+    ctx.detailf("%f,%f,%f,%f,%f,%f", s.mu, s.qu, s.base.nu, s.base.tu, s.base.su, n);
 }
 
 // α·Mpc/Mu, with the axial-limit message when Mu is zero; stored in `ratioSlot` with Mpc, Mu.
@@ -68,8 +68,8 @@ double bendingRatio(PageContext& ctx, const StrengthCase& s, int dir, const std:
     ult::storeIfLarger(ctx.page, dir, ratioSlot, r1, {{kUltMpc, s.column.mpc}, {kUltMu, s.mu}});
     const char* f = ctx.forceLabel.c_str();
     if (ctx.detailOn()) {
-        ctx.detail(strprintf("Mpc(%sm),Mu(%sm),αMpc/Mu,α", f, f));
-        ctx.detail(strprintf("%f,%f,%f,%f", s.column.mpc, s.mu, r1, alpha));
+        ctx.detailf("Mpc(%sm),Mu(%sm),αMpc/Mu,α", f, f);
+        ctx.detailf("%f,%f,%f,%f", s.column.mpc, s.mu, r1, alpha);
     }
     return r1;
 }
@@ -96,16 +96,16 @@ void checkUltimateCombination(PageContext& ctx, const CStress& c, int dir) {
         r1 = ult::ratioOf(std::fabs(c.m), s.mu);
         ult::storeIfLarger(ctx.page, dir, kRatioUlt14, r1, {{kUltMd, c.m}, {kUltMuForMd, s.mu}});
         if (ctx.detailOn()) {
-            ctx.detail(strprintf("MD(%sm),Mu(%sm),MD/Mu", f, f));
-            ctx.detail(strprintf("%f,%f,%f", c.m, s.mu, r1));
+            ctx.detailf("MD(%sm),Mu(%sm),MD/Mu", f, f);
+            ctx.detailf("%f,%f,%f", c.m, s.mu, r1);
         }
     }
 
     const double r2 = ult::ratioOf(std::fabs(c.q), s.qu);
     ult::storeIfLarger(ctx.page, dir, kRatioUlt15, r2, {{kUltQd, c.q}, {kUltQu, s.qu}});
     if (ctx.detailOn()) {
-        ctx.detail(strprintf("QD(%sm),Qu(%sm),QD/Qu", f, f));
-        ctx.detail(strprintf("%f,%f,%f", c.q, s.qu, r2));
+        ctx.detailf("QD(%sm),Qu(%sm),QD/Qu", f, f);
+        ctx.detailf("%f,%f,%f", c.q, s.qu, r2);
     }
 
     strengthMessages(ctx, dir, c.name, r1, r2);
@@ -125,8 +125,8 @@ void checkUltimateSense(PageContext& ctx, int dir, int sense) {
     ult::storeIfLarger(ctx.page, dir, kRatioUlt17, r2, {{kUltQm, qm}, {kUltQuSense, s.qu}});
     const char* f = ctx.forceLabel.c_str();
     if (ctx.detailOn()) {
-        ctx.detail(strprintf("QM(%s),Qu(%s),QM/Qu", f, f));
-        ctx.detail(strprintf("%f,%f,%f", qm, s.qu, r2));
+        ctx.detailf("QM(%s),Qu(%s),QM/Qu", f, f);
+        ctx.detailf("%f,%f,%f", qm, s.qu, r2);
     }
 
     strengthMessages(ctx, dir, name, r1, r2);

@@ -23,7 +23,7 @@ const char* senseLabel(int sense) {
 void senseHeading(const PageContext& ctx, int sense) {
     if (ctx.detailOn()) {
         ctx.detail("");
-        ctx.detail(strprintf("%s加力", senseLabel(sense)));
+        ctx.detailf("%s加力", senseLabel(sense));
         ctx.detail("");
     }
 }

@@ -75,22 +75,21 @@ void checkConcreteFailure(PageContext& ctx, int dir, int sense) {
     const double cy1 = isZero(bc * x) ? 0.0 : std::max((boltForce + n) / (2 * bc * x), 0.0);
     const double r1 = crushing(kRatioUlt33, kUltCy1, kUltFc1, cy1, fc);
     if (ctx.detailOn()) {
-        ctx.detail(
-            strprintf("at(cm2),bσy(%s/cm2),N(%s),Bc(cm),x(cm),Cy1(%s/cm2),Fc1(%s/cm2),Cy1/"
-                      "Fc1,コンクリート立上げ部縁辺の圧壊",
-                      u, u, u, u));
-        ctx.detail(strprintf("%f,%f,%f,%f,%f,%f,%f,%f", at, sigmaY, n, bc, x, cy1, fc, r1));
+        ctx.detailf(
+            "at(cm2),bσy(%s/cm2),N(%s),Bc(cm),x(cm),Cy1(%s/cm2),Fc1(%s/cm2),Cy1/"
+            "Fc1,コンクリート立上げ部縁辺の圧壊",
+            u, u, u, u);
+        ctx.detailf("%f,%f,%f,%f,%f,%f,%f,%f", at, sigmaY, n, bc, x, cy1, fc, r1);
     }
 
     const double cy2 = stressOver(boltForce + n, axis.b * axis.d);
     const double r2 = crushing(kRatioUlt34, kUltCy2, kUltFc2, cy2, fc / 3);
     if (ctx.detailOn()) {
-        ctx.detail(
-            strprintf("at(cm2),bσy(%s/cm2),N(%s),B(cm),D(cm),Cy2(%s/cm2),Fc2(%s/cm2),"
-                      "Cy2/Fc2,コンクリート立上げ部の圧壊",
-                      u, u, u, u));
-        ctx.detail(
-            strprintf("%f,%f,%f,%f,%f,%f,%f,%f", at, sigmaY, n, axis.b, axis.d, cy2, fc / 3, r2));
+        ctx.detailf(
+            "at(cm2),bσy(%s/cm2),N(%s),B(cm),D(cm),Cy2(%s/cm2),Fc2(%s/cm2),"
+            "Cy2/Fc2,コンクリート立上げ部の圧壊",
+            u, u, u, u);
+        ctx.detailf("%f,%f,%f,%f,%f,%f,%f,%f", at, sigmaY, n, axis.b, axis.d, cy2, fc / 3, r2);
     }
 
     if (ctx.cnt.useAnchorBlock != 0 && page.useAnchorBlock != 0) {
@@ -98,21 +97,21 @@ void checkConcreteFailure(PageContext& ctx, int dir, int sense) {
         const double cy3 = isZero(areas.aa) ? 0.0 : boltForce / areas.aa;
         const double r3 = crushing(kRatioUlt35, kUltCy3, kUltFc3, cy3, 5 * fc);
         if (ctx.detailOn()) {
-            ctx.detail(
-                strprintf("at(cm2),bσy(%s/cm2),Aa(cm2),Cy3(%s/cm2),Fc3(%s/cm2),Cy3/Fc3,"
-                          "アンカーブロック上面のコンクリートの圧壊",
-                          u, u, u));
-            ctx.detail(strprintf("%f,%f,%f,%f,%f,%f", at, sigmaY, areas.aa, cy3, 5 * fc, r3));
+            ctx.detailf(
+                "at(cm2),bσy(%s/cm2),Aa(cm2),Cy3(%s/cm2),Fc3(%s/cm2),Cy3/Fc3,"
+                "アンカーブロック上面のコンクリートの圧壊",
+                u, u, u);
+            ctx.detailf("%f,%f,%f,%f,%f,%f", at, sigmaY, areas.aa, cy3, 5 * fc, r3);
         }
 
         const double cy4 = isZero(areas.ac) ? 0.0 : boltForce / areas.ac;
         const double r4 = crushing(kRatioUlt36, kUltCy4, kUltFc4, cy4, fc4);
         if (ctx.detailOn()) {
-            ctx.detail(
-                strprintf("at(cm2),bσy(%s/cm2),Ac(cm2),Cy4(%s/cm2),Fc4(%s/cm2),Cy4/Fc4,"
-                          "アンカーブロックによるコンクリートの割裂",
-                          u, u, u));
-            ctx.detail(strprintf("%f,%f,%f,%f,%f,%f", at, sigmaY, areas.ac, cy4, fc4, r4));
+            ctx.detailf(
+                "at(cm2),bσy(%s/cm2),Ac(cm2),Cy4(%s/cm2),Fc4(%s/cm2),Cy4/Fc4,"
+                "アンカーブロックによるコンクリートの割裂",
+                u, u, u);
+            ctx.detailf("%f,%f,%f,%f,%f,%f", at, sigmaY, areas.ac, cy4, fc4, r4);
         }
     }
 
@@ -125,11 +124,11 @@ void checkConcreteFailure(PageContext& ctx, int dir, int sense) {
         ult::storeIfLarger(page, dir, kRatioUlt37, r5, {{kUltNe1, ne1}, {kUltEdge, e}});
         ng = ng || r5 > 1.0;
         if (ctx.detailOn()) {
-            ctx.detail(
-                strprintf("bσy(%s/cm2),cσt(%s/cm2),d(cm),ne1(cm),e(cm),ne1/e,"
-                          "アンカーボルトによるコーン状破壊",
-                          u, u));
-            ctx.detail(strprintf("%f,%f,%f,%f,%f,%f", sigmaY, sigmaT, d, ne1, e, r5));
+            ctx.detailf(
+                "bσy(%s/cm2),cσt(%s/cm2),d(cm),ne1(cm),e(cm),ne1/e,"
+                "アンカーボルトによるコーン状破壊",
+                u, u);
+            ctx.detailf("%f,%f,%f,%f,%f,%f", sigmaY, sigmaT, d, ne1, e, r5);
         }
 
         const bool rowComputable = !isZero(bc * sigmaT);
@@ -138,11 +137,11 @@ void checkConcreteFailure(PageContext& ctx, int dir, int sense) {
         ult::storeIfLarger(page, dir, kRatioUlt38, r6, {{kUltNe2, ne2}, {kUltEdge, e}});
         ng = ng || r6 > 1.0;
         if (ctx.detailOn()) {
-            ctx.detail(
-                strprintf("at(cm2),bτy(%s/cm2),Bc(cm),cσt(%s/cm2),ne2(cm),e(cm),ne2/e,"
-                          "列ボルトによるせん断破壊",
-                          u, u));
-            ctx.detail(strprintf("%f,%f,%f,%f,%f,%f,%f", at, tauY, bc, sigmaT, ne2, e, r6));
+            ctx.detailf(
+                "at(cm2),bτy(%s/cm2),Bc(cm),cσt(%s/cm2),ne2(cm),e(cm),ne2/e,"
+                "列ボルトによるせん断破壊",
+                u, u);
+            ctx.detailf("%f,%f,%f,%f,%f,%f,%f", at, tauY, bc, sigmaT, ne2, e, r6);
         }
     }
 

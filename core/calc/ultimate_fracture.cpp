@@ -37,8 +37,8 @@ void checkPlateFracture(PageContext& ctx, int dir, int sense) {
     const double r1 = ult::ratioOf(std::fabs(qm) * alpha, pu1);
     ult::storeIfLarger(ctx.page, dir, kRatioUlt39, r1, {{kUltPu1, pu1}});
     if (ctx.detailOn()) {
-        ctx.detail(strprintf("Ae(cm2),σu(%s/cm2),1Pu(%s),α,QM(%s),αQM/1Pu,端部", f, f, f));
-        ctx.detail(strprintf("%f,%f,%f,%f,%f,%f", ae, sigmaU, pu1, alpha, qm, r1));
+        ctx.detailf("Ae(cm2),σu(%s/cm2),1Pu(%s),α,QM(%s),αQM/1Pu,端部", f, f, f);
+        ctx.detailf("%f,%f,%f,%f,%f,%f", ae, sigmaU, pu1, alpha, qm, r1);
     }
 
     // End distance of the bolts (はしあき).
@@ -47,9 +47,8 @@ void checkPlateFracture(PageContext& ctx, int dir, int sense) {
     const double r2 = ult::ratioOf(std::fabs(qm) * alpha, pu2);
     ult::storeIfLarger(ctx.page, dir, kRatioUlt40, r2, {{kUltPu2, pu2}});
     if (ctx.detailOn()) {
-        ctx.detail(
-            strprintf("n,e(cm),t(cm),σu(%s/cm2),2Pu(%s),α,QM(%s),αQM/2Pu,はしあき", f, f, f));
-        ctx.detail(strprintf("%d,%f,%f,%f,%f,%f,%f,%f", n, e, t, sigmaU, pu2, alpha, qm, r2));
+        ctx.detailf("n,e(cm),t(cm),σu(%s/cm2),2Pu(%s),α,QM(%s),αQM/2Pu,はしあき", f, f, f);
+        ctx.detailf("%d,%f,%f,%f,%f,%f,%f,%f", n, e, t, sigmaU, pu2, alpha, qm, r2);
     }
 
     // Shear around the hole under the bolt's yield force (せん断). Without a hole wall the stress
@@ -62,8 +61,8 @@ void checkPlateFracture(PageContext& ctx, int dir, int sense) {
     ult::storeIfLarger(ctx.page, dir, kRatioUlt41, r3,
                        {{kUltTau, tau * stressFactor}, {kUltTauU, tauU * stressFactor}});
     if (ctx.detailOn()) {
-        ctx.detail(strprintf("Qy(%s),A1(cm2),α,τ(%s/cm2),τu(%s/cm2),ατ/τu,せん断", f, f, f));
-        ctx.detail(strprintf("%f,%f,%f,%f,%f,%f", qy, a1, alpha, tau, tauU, r3));
+        ctx.detailf("Qy(%s),A1(cm2),α,τ(%s/cm2),τu(%s/cm2),ατ/τu,せん断", f, f, f);
+        ctx.detailf("%f,%f,%f,%f,%f,%f", qy, a1, alpha, tau, tauU, r3);
     }
 
     if (r1 > 1.0 || r2 > 1.0 || r3 > 1.0) {

@@ -89,9 +89,8 @@ void columnMomentDetail(const PageContext& ctx, const ColumnMoment& m, double n)
         return;
     }
     const char* f = ctx.forceLabel.c_str();
-    ctx.detail(strprintf("Mpc(%sm),σy(%s/cm2),Zp(cm3),Aw(cm2),An(cm2),N(%s)", f, f, f));
-    ctx.detail(
-        strprintf("%f,%f,%f,%f,%f,%f", m.mpc, m.sigmaY, m.props.zp, m.props.aw, m.props.an, n));
+    ctx.detailf("Mpc(%sm),σy(%s/cm2),Zp(cm3),Aw(cm2),An(cm2),N(%s)", f, f, f);
+    ctx.detailf("%f,%f,%f,%f,%f,%f", m.mpc, m.sigmaY, m.props.zp, m.props.aw, m.props.an, n);
 }
 
 }  // namespace kesto

@@ -40,10 +40,10 @@ int senseStresses(PageContext& ctx, int dir, const std::string& name, double b, 
     }
     if (ctx.detailOn()) {
         const char* f = ctx.forceLabel.c_str();
-        ctx.detail(strprintf("B(cm),D(cm),dt(cm),at(cm),N(%s),M(%sm),Sc(%s/cm2),ΣT(%s),Xn(cm)", f,
-                             f, ctx.smallForceLabel.c_str(), f));
-        ctx.detail(strprintf("%f,%f,%f,%f,%f,%f,%f,%f,%f", b, d, dts, at, n, m, out.sigmaC,
-                             out.tensionSum, out.xn));
+        ctx.detailf("B(cm),D(cm),dt(cm),at(cm),N(%s),M(%sm),Sc(%s/cm2),ΣT(%s),Xn(cm)", f, f,
+                    ctx.smallForceLabel.c_str(), f);
+        ctx.detailf("%f,%f,%f,%f,%f,%f,%f,%f,%f", b, d, dts, at, n, m, out.sigmaC, out.tensionSum,
+                    out.xn);
     }
     return status;
 }
@@ -86,10 +86,10 @@ void checkYieldSense(PageContext& ctx, int dir, int sense) {
     if (ctx.detailOn()) {
         ctx.detail("・曲げ検討");
         columnMomentDetail(ctx, column, n);
-        ctx.detail(strprintf("My(%sm),nt,bAe(cm2),F(%s/cm2),dt(cm),dc(cm),N(%s)", f, f, f));
-        ctx.detail(strprintf("%f,%d,%f,%f,%f,%f,%f", my, nt, bAe, fBolt, dt, dc, n));
-        ctx.detail(strprintf("Mpc(%sm),My(%sm),αMpc/My,α", f, f));
-        ctx.detail(strprintf("%f,%f,%f,%f", column.mpc, my, r1, alpha));
+        ctx.detailf("My(%sm),nt,bAe(cm2),F(%s/cm2),dt(cm),dc(cm),N(%s)", f, f, f);
+        ctx.detailf("%f,%d,%f,%f,%f,%f,%f", my, nt, bAe, fBolt, dt, dc, n);
+        ctx.detailf("Mpc(%sm),My(%sm),αMpc/My,α", f, f);
+        ctx.detailf("%f,%f,%f,%f", column.mpc, my, r1, alpha);
     }
     if (r1 > 1.0) {
         addNgMessage(ctx, "柱脚の降伏曲げ耐力がＮＧです", dir, kUltimateTerm, name);
@@ -113,8 +113,8 @@ void checkYieldSense(PageContext& ctx, int dir, int sense) {
         ult::storeIfLarger(page, dir, kRatioUlt17, r2, {{kUltQuSense, qy}, {kUltQm, qm}});
     }
     if (ctx.detailOn()) {
-        ctx.detail(strprintf("QM(%s),Qy(%s),QM/Qy", f, f));
-        ctx.detail(strprintf("%f,%f,%f", qm, qy, r2));
+        ctx.detailf("QM(%s),Qy(%s),QM/Qy", f, f);
+        ctx.detailf("%f,%f,%f", qm, qy, r2);
     }
     if (r2 > 1.0) {
         addNgMessage(ctx, "柱脚のせん断耐力がＮＧです", dir, kUltimateTerm, name);
@@ -132,8 +132,8 @@ void checkYieldSense(PageContext& ctx, int dir, int sense) {
                        {{kUltSigmaC, stresses.sigmaC * storeFactor}, {kUltFc, fc * storeFactor}});
     const char* u = ctx.smallForceLabel.c_str();
     if (ctx.detailOn()) {
-        ctx.detail(strprintf("σc(%s),Fc(%s),σc/Fc", u, u));
-        ctx.detail(strprintf("%f,%f,%f", stresses.sigmaC, fc, r3));
+        ctx.detailf("σc(%s),Fc(%s),σc/Fc", u, u);
+        ctx.detailf("%f,%f,%f", stresses.sigmaC, fc, r3);
     }
 
     const double pb = nt * bAe * fBolt;
@@ -142,8 +142,8 @@ void checkYieldSense(PageContext& ctx, int dir, int sense) {
     ult::storeIfLarger(page, dir, kRatioUlt34, r4,
                        {{kUltTensionSum, stresses.tensionSum}, {kUltPb, pb}});
     if (ctx.detailOn()) {
-        ctx.detail(strprintf("ΣT(%s),Pb(%s),ΣT/Pb", f, f));
-        ctx.detail(strprintf("%f,%f,%f", stresses.tensionSum, pb, r4));
+        ctx.detailf("ΣT(%s),Pb(%s),ΣT/Pb", f, f);
+        ctx.detailf("%f,%f,%f", stresses.tensionSum, pb, r4);
     }
 
     if (r3 > 1.0) {

@@ -9,20 +9,19 @@
 namespace kesto {
 namespace {
 
-// A line in code page 932; a character without a code becomes '?'.
-std::string encodeLine(const std::string& line) {
-    if (auto encoded = encodeCp932(line)) {
-        return *encoded;
+// Appends a line in code page 932; a character without a code becomes '?'.
+void appendLine(std::string& out, std::string_view line) {
+    if (appendCp932(out, line)) {
+        return;
     }
-    std::string out;
     for (std::size_t i = 0; i < line.size();) {
         const std::size_t n =
             std::min(utf8SequenceLength(static_cast<unsigned char>(line[i])), line.size() - i);
-        const auto one = encodeCp932(std::string_view(line).substr(i, n));
-        out += one ? *one : std::string("?");
+        if (!appendCp932(out, line.substr(i, n))) {
+            out += '?';
+        }
         i += n;
     }
-    return out;
 }
 
 }  // namespace
@@ -35,11 +34,27 @@ std::vector<std::string> detailHeader(const std::string& documentPath, const CKe
     return header;
 }
 
-std::string detailFileBytes(const std::vector<std::string>& lines) {
+std::string detailFileBytes(const TextLines& lines) {
+    // The text is encoded a block of lines at a time; a block with a character without a code
+    // is encoded again line by line.
+    constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
+    const std::string_view text = lines.text();
     std::string bytes;
-    for (const std::string& line : lines) {
-        bytes += encodeLine(line);
-        bytes += "\r\n";
+    bytes.reserve(text.size());  // code page 932 never takes more bytes than UTF-8
+    for (std::size_t first = 0; first < lines.size();) {
+        std::size_t last = first + 1;
+        while (last < lines.size() && lines.offset(last) - lines.offset(first) < kBlockBytes) {
+            ++last;
+        }
+        const std::size_t begin = lines.offset(first);
+        const std::size_t end = last < lines.size() ? lines.offset(last) : text.size();
+        if (!appendCp932(bytes, text.substr(begin, end - begin))) {
+            for (std::size_t i = first; i < last; ++i) {
+                appendLine(bytes, lines[i]);
+                bytes += "\r\n";
+            }
+        }
+        first = last;
     }
     return bytes;
 }

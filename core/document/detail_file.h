@@ -22,6 +22,6 @@ std::vector<std::string> detailHeader(const std::string& documentPath, const CKe
 bool writeDetailFile(const std::string& programFolder, CKestoCnt& cnt);
 
 // The bytes of the detail file for the given lines.
-std::string detailFileBytes(const std::vector<std::string>& lines);
+std::string detailFileBytes(const TextLines& lines);
 
 }  // namespace kesto

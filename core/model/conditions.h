@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/owned_list.h"
+#include "base/text_lines.h"
 #include "model/anchor_bolt.h"
 #include "model/concrete_grade.h"
 #include "model/page.h"
@@ -67,7 +68,7 @@ struct CKestoCnt {
     bool boltModified = false;
     bool hSteelModified = false;
     bool tubeModified = false;
-    std::vector<std::string> detailLines;
+    TextLines detailLines;
 
     void clearStressNames() { stressNames.clear(); }
     void clearCombos() {

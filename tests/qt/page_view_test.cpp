@@ -152,6 +152,14 @@ void PageViewTest::eachEditorCommitsItsValueOnLeavingTheCell() {
     QCOMPARE(std::get<double>(f.commits[0].value), 12.5);
     QCOMPARE(QString::fromStdString(cellText(f.cellWithOrder(forceOrder))).trimmed(),
              QString("12.5"));
+    // Full-width digits, as typed with the input method on, are the same number.
+    f.click(f.cellWithOrder(forceOrder));
+    f.lineEdit()->clear();
+    QInputMethodEvent wide;
+    wide.setCommitString("－７．２５");
+    QApplication::sendEvent(f.lineEdit(), &wide);
+    f.tab();
+    QCOMPARE(std::get<double>(f.commits.back().value), -7.25);
 
     // The mark: a text, committed by Tab.
     const DisplayCell& mark = f.cell([](const DisplayCell& c) {
@@ -164,9 +172,9 @@ void PageViewTest::eachEditorCommitsItsValueOnLeavingTheCell() {
     QApplication::sendEvent(f.lineEdit(), &kanji);
     QTest::keyClicks(f.lineEdit(), "C9");
     f.tab();
-    QCOMPARE(f.commits.size(), std::size_t{2});
-    QCOMPARE(f.commits[1].editOrder, markOrder);
-    QCOMPARE(std::get<std::string>(f.commits[1].value), std::string("柱C9"));
+    QCOMPARE(f.commits.size(), std::size_t{3});
+    QCOMPARE(f.commits[2].editOrder, markOrder);
+    QCOMPARE(std::get<std::string>(f.commits[2].value), std::string("柱C9"));
 
     // A steel grade: chosen from the table, committed as soon as it is chosen. The box covers
     // the cell widened by 20 pixels.
@@ -182,13 +190,13 @@ void PageViewTest::eachEditorCommitsItsValueOnLeavingTheCell() {
     QCOMPARE(box->count(), static_cast<int>(f.doc.conditions().steelGradeTable.size()));
     QCOMPARE(box->currentText().toStdString(), oldGrade);
     QTest::keyClick(box, box->currentIndex() + 1 < box->count() ? Qt::Key_Down : Qt::Key_Up);
-    QCOMPARE(f.commits.size(), std::size_t{3});
-    QCOMPARE(f.commits[2].editOrder, gradeOrder);
-    QCOMPARE(std::get<std::string>(f.commits[2].value), box->currentText().toStdString());
-    QVERIFY(std::get<std::string>(f.commits[2].value) != oldGrade);
+    QCOMPARE(f.commits.size(), std::size_t{4});
+    QCOMPARE(f.commits[3].editOrder, gradeOrder);
+    QCOMPARE(std::get<std::string>(f.commits[3].value), box->currentText().toStdString());
+    QVERIFY(std::get<std::string>(f.commits[3].value) != oldGrade);
     // Leaving the box commits nothing more.
     f.tab();
-    QCOMPARE(f.commits.size(), std::size_t{3});
+    QCOMPARE(f.commits.size(), std::size_t{4});
 }
 
 void PageViewTest::tabWalksTheCellsInEditOrderAndWraps() {
