@@ -3,9 +3,13 @@
 #include "app/startup.h"
 
 int main(int argc, char* argv[]) {
-    const bool screenshot = argc > 1 && QByteArray(argv[1]) == "--screenshot";
-    // A picture needs no display.
-    if (screenshot && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    // A picture or a PDF file needs no display.
+    if (kesto::app::runsWithoutWindow(arguments) &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
 #include <ctime>
@@ -62,6 +63,8 @@ void MainWindow::buildMenus() {
     fileMenu_ = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     add(fileMenu_, {fileNew, fileOpen, fileSave, fileSaveAs});
     fileMenu_->addSeparator();
+    add(fileMenu_, {filePrint, filePrintPreview, printSetup, exportPdf});
+    fileMenu_->addSeparator();
     recentEnd_ = fileMenu_->addSeparator();
     add(fileMenu_, {exit});
     rebuildRecentFiles();
@@ -79,6 +82,8 @@ void MainWindow::buildMenus() {
     add(settings, {building});
     settings->addSeparator();
     add(settings, {siUnit, gravityUnit});
+    settings->addSeparator();
+    add(settings, {printFont, printPage});
 
     add(menuBar()->addMenu(QStringLiteral("計算(&C)")), {calculatePage, calculateAll});
 
@@ -95,6 +100,7 @@ void MainWindow::buildToolBar() {
     toolBar_->setIconSize(QSize(24, 24));
     const std::initializer_list<std::initializer_list<Command>> groups = {
         {fileNew, fileOpen, fileSave},
+        {filePrint},
         {insertPage, calculatePage},
         {firstPage, previousPage, jump, nextPage, lastPage},
         {deletePage}};
@@ -121,6 +127,12 @@ void MainWindow::connectCommands() {
     on(fileOpen, [this] { openWithDialog(); });
     on(fileSave, [this] { save(); });
     on(fileSaveAs, [this] { saveAs(); });
+    on(filePrint, [this] { printReport(); });
+    on(filePrintPreview, [this] { previewReport(); });
+    on(printSetup, [this] { setUpPrinter(); });
+    on(exportPdf, [this] { this->exportPdf(); });
+    on(printFont, [this] { choosePrintFont(); });
+    on(printPage, [this] { editPrintPage(); });
     on(exit, [this] { close(); });
     on(undo, [this] { undo_.undo(); });
     on(redo, [this] { undo_.redo(); });

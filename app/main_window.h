@@ -16,6 +16,7 @@
 #include "document/document.h"
 
 class QMenu;
+class QPrinter;
 
 namespace kesto::app {
 
@@ -63,6 +64,17 @@ class MainWindow : public QMainWindow {
     // The outcome of the jump dialog: the exchanges made and, after OK, the page chosen.
     void applyJump(const std::vector<std::pair<int, int>>& swaps, int chosen);
 
+    // --- Printing (app/print_commands.cpp); the document is never marked modified -----------
+    void printReport();
+    void previewReport();
+    void setUpPrinter();
+    void exportPdf();
+    // Writes the report to `path`; false after telling the user why not.
+    bool writePdf(const QString& path);
+    void choosePrintFont();
+    void editPrintPage();
+    QPrinter& printer();
+
     // --- Settings and calculation ----------------------------------------------------------
     void editBuilding();
     void setUnitSystem(int unit);
@@ -91,6 +103,7 @@ class MainWindow : public QMainWindow {
     void showCalculationMessages(bool any);
     void warnAboutTables(const TableProblems& problems);
 
+    std::unique_ptr<QPrinter> printer_;
     QSettings& settings_;
     SettingsProfile profile_;
     std::unique_ptr<KestoDocument> document_;

@@ -5,6 +5,7 @@
 #include <QTranslator>
 
 #include "app/main_window.h"
+#include "app/print/batch_print.h"
 #include "app/screenshot.h"
 #include "platform/files.h"
 
@@ -19,10 +20,27 @@ StartRequest parseCommandLine(const QStringList& arguments) {
         request.kind = StartRequest::Kind::screenshot;
         request.picture = arguments[1];
         request.path = arguments.value(2);
+    } else if (arguments.size() >= 3 && arguments.front() == QStringLiteral("--pdf")) {
+        request.kind = StartRequest::Kind::pdf;
+        request.picture = arguments[1];
+        request.path = arguments[2];
+        if (arguments.size() >= 5 && arguments[3] == QStringLiteral("--profile")) {
+            request.profile = arguments[4];
+        }
+    } else if (arguments.size() == 2 &&
+               arguments.front().compare(QStringLiteral("/p"), Qt::CaseInsensitive) == 0) {
+        request.kind = StartRequest::Kind::print;
+        request.path = arguments[1];
     } else if (!arguments.isEmpty()) {
         request.path = arguments.front();
     }
     return request;
+}
+
+bool runsWithoutWindow(const QStringList& arguments) {
+    const auto kind = parseCommandLine(arguments).kind;
+    return kind == StartRequest::Kind::screenshot || kind == StartRequest::Kind::pdf ||
+           kind == StartRequest::Kind::print;
 }
 
 void setUpApplication(QApplication& app) {
@@ -40,6 +58,12 @@ int runProgram(QApplication& app, const StartRequest& request) {
     if (request.kind == StartRequest::Kind::installer) {
         // The installer copies the program's files; it never creates a document or a window.
         return 0;
+    }
+    if (request.kind == StartRequest::Kind::pdf) {
+        return printToPdf(request.picture, request.path, request.profile);
+    }
+    if (request.kind == StartRequest::Kind::print) {
+        return printToDefaultPrinter(request.path);
     }
     QSettings settings;
     MainWindow window(settings, executableFolder());

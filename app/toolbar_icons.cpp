@@ -77,6 +77,17 @@ void drawDisk(QPainter& p) {
     p.drawRect(QRectF(8, 18, 16, 10));
 }
 
+void drawPrinter(QPainter& p) {
+    p.setPen(QPen(kOutline, 1.5));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(9, 3, 14, 11));
+    p.setBrush(QColor(200, 200, 200));
+    p.drawRoundedRect(QRectF(3, 12, 26, 12), 2, 2);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(9, 20, 14, 9));
+    p.drawLine(QLineF(12, 24, 20, 24));
+}
+
 void drawCalculator(QPainter& p) {
     p.setPen(QPen(kOutline, 1.5));
     p.setBrush(QColor(235, 235, 235));
@@ -137,6 +148,9 @@ QIcon toolbarIcon(Command command) {
             break;
         case Command::fileSave:
             drawDisk(p);
+            break;
+        case Command::filePrint:
+            drawPrinter(p);
             break;
         case Command::insertPage:
             drawPage(p, QRectF(3, 2, 20, 27));

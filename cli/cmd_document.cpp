@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "command.h"
+#include "document/json_import.h"
 #include "model/document_file.h"
 #include "model/document_json.h"
 #include "model/new_document.h"
@@ -51,19 +52,7 @@ int runImport(const std::vector<std::string>& args) {
         throw UsageError("expected one JSON file and -o OUT.kso (or OUT.tbl)");
     }
     const std::string& path = parsed.positional[0];
-    nlohmann::json j;
-    try {
-        j = nlohmann::json::parse(readFile(path));
-    } catch (const nlohmann::json::parse_error& e) {
-        throw JsonInputError(path + ": not valid JSON: " + e.what());
-    }
-    std::string bytes;
-    try {
-        bytes = isTableJson(j) ? tableFileFromJson(j) : serializeDocument(documentFromJson(j));
-    } catch (const JsonInputError& e) {
-        throw JsonInputError(path + ": " + e.what());
-    }
-    writeFileAtomic(parsed.value("-o"), bytes);
+    writeFileAtomic(parsed.value("-o"), importJson(readFile(path), path));
     return kExitOk;
 }
 

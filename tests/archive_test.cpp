@@ -133,7 +133,10 @@ TEST(ArchiveReader, ReadsTheWideStringForm) {
     EXPECT_TRUE(r.atEnd());
 }
 
-// Each malformed input fails with the file name, the byte offset and what was expected.
+// Each malformed input fails with the file name, the byte offset and what was expected. Bytes
+// after the error make room for the record the count announces.
+const std::string kPadding(32, '\0');
+
 struct BadInput {
     const char* name;
     std::string bytes;
@@ -170,35 +173,54 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"HugeCount", bytesOf("FF FF 00 28 6B EE") + std::string(94, '\0'),
                  "bad.kso: byte offset 0: expected count of CStress (a count of 4000000000 "
                  "cannot fit in the 94 bytes left)"},
-        BadInput{"ForeignClass", bytesOf("01 00 FF FF 00 00 05 00") + "CFoo1",
+        BadInput{"ForeignClass", bytesOf("01 00 FF FF 00 00 05 00") + "CFoo1" + kPadding,
                  "bad.kso: byte offset 2: expected a record of class CStress (found class "
                  "\"CFoo1\")"},
         BadInput{"LongClassName", bytesOf("01 00 FF FF 00 00 40 00") + std::string(64, 'C'),
                  "bad.kso: byte offset 2: expected a record of class CStress (class name of 64 "
                  "bytes, at most 63 are allowed)"},
-        BadInput{"Schema1", bytesOf("01 00 FF FF 01 00 07 00") + "CStress",
+        BadInput{"Schema1", bytesOf("01 00 FF FF 01 00 07 00") + "CStress" + kPadding,
                  "bad.kso: byte offset 2: expected a record of class CStress (schema 1, only 0 "
                  "is known)"},
-        BadInput{"UnknownClassIndex", bytesOf("01 00 05 80"),
+        BadInput{"UnknownClassIndex", bytesOf("01 00 05 80") + kPadding,
                  "bad.kso: byte offset 2: expected a record of class CStress (unknown class "
                  "index 5)"},
-        BadInput{"BackReference", bytesOf("01 00 02 00"),
+        BadInput{"BackReference", bytesOf("01 00 02 00") + kPadding,
                  "bad.kso: byte offset 2: expected a record of class CStress (a reference to "
                  "the earlier object 2)"},
-        BadInput{"NullObject", bytesOf("01 00 00 00"),
+        BadInput{"NullObject", bytesOf("01 00 00 00") + kPadding,
                  "bad.kso: byte offset 2: expected a record of class CStress (an empty object "
                  "reference)"},
-        BadInput{"BigBackReference", bytesOf("01 00 FF 7F 02 00 00 00"),
+        BadInput{"BigBackReference", bytesOf("01 00 FF 7F 02 00 00 00") + kPadding,
                  "bad.kso: byte offset 2: expected a record of class CStress (a reference to "
                  "the earlier object 2)"},
-        BadInput{"StringPastEnd", bytesOf("01 00 FF FF 00 00 07 00") + "CStress" + bytesOf("09 41"),
-                 "bad.kso: byte offset 15: expected string CStress.name (its length 9 runs past "
-                 "the end of the file)"},
-        BadInput{"BadText", bytesOf("01 00 FF FF 00 00 07 00") + "CStress" + bytesOf("01 80"),
+        BadInput{"StringPastEnd",
+                 bytesOf("01 00 FF FF 00 00 07 00") + "CStress" + bytesOf("FE 41") + kPadding,
+                 "bad.kso: byte offset 15: expected string CStress.name (its length 254 runs "
+                 "past the end of the file)"},
+        BadInput{"BadText",
+                 bytesOf("01 00 FF FF 00 00 07 00") + "CStress" + bytesOf("01 80") + kPadding,
                  "bad.kso: byte offset 15: expected string CStress.name (the text is not valid "
                  "code page 932 and could not be kept byte for byte: 80)"},
-        BadInput{"DoubleCut", bytesOf("01 00 FF FF 00 00 07 00") + "CStress" + bytesOf("00 00 00"),
-                 "bad.kso: byte offset 16: expected CStress.m (the file ends early)"}),
+        BadInput{
+            "DoubleCut",
+            bytesOf("01 00 FF FF 00 00 07 00") + "CStress" + bytesOf("00") + std::string(13, '\0'),
+            "bad.kso: byte offset 24: expected CStress.q (the file ends early)"},
+        // A record takes at least its tag and the smallest form of its fields (25 bytes for
+        // CStress), so two records cannot fit in 40 bytes.
+        BadInput{"CountAboveTheSmallestRecords", bytesOf("02 00") + std::string(40, '\0'),
+                 "bad.kso: byte offset 0: expected count of CStress (a count of 2 cannot fit in "
+                 "the 40 bytes left)"},
+        BadInput{"Infinity",
+                 bytesOf("01 00 FF FF 00 00 07 00") + "CStress" +
+                     bytesOf("00 00 00 00 00 00 00 F0 FF") + std::string(16, '\0'),
+                 "bad.kso: byte offset 16: expected a finite number for CStress.m (found an "
+                 "infinity)"},
+        BadInput{"NaN",
+                 bytesOf("01 00 FF FF 00 00 07 00") + "CStress" + bytesOf("00") +
+                     std::string(8, '\0') + bytesOf("01 00 00 00 00 00 F8 7F") +
+                     std::string(8, '\0'),
+                 "bad.kso: byte offset 24: expected a finite number for CStress.q (found NaN)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ArchiveReader, SignatureSplitsAtTheFirstBlank) {

@@ -91,5 +91,30 @@ TEST(CliDocument, SavingReplacesTheTargetOnlyWhenComplete) {
     EXPECT_FALSE(std::filesystem::exists(t.file("a.kso.saving~")));
 }
 
+// Every kind of JSON error names the file and the place, and quotes at most a short excerpt.
+TEST(CliDocument, JsonErrorsNameTheFileAndPlaceBriefly) {
+    TempFolder t;
+    write(t.file("big.json"), "{\"pages\": [\n  {\"plateB\": 1e400}]}");
+    auto run = runCli(t, "import " + t.file("big.json") + " -o " + t.file("out.kso"));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "kesto-cli import: " + t.file("big.json") +
+                           ": line 2, column 14: not valid JSON: a number too large for a double "
+                           "at \"1e400}]}\"\n");
+
+    write(t.file("long.json"),
+          "{\"pages\": [{\"plateB\": " + std::string(5'000'000, '7') + "e400}]}");
+    run = runCli(t, "import " + t.file("long.json") + " -o " + t.file("out.kso"));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_LT(run.err.size(), 200u + t.file("long.json").size()) << run.err.substr(0, 300);
+    EXPECT_NE(run.err.find(t.file("long.json") + ": line 1, column 23: "), std::string::npos);
+
+    write(t.file("key.json"), "{\"pages\": [{\"" + std::string(100'000, 'k') + "\": 1}]}");
+    run = runCli(t, "import " + t.file("key.json") + " -o " + t.file("out.kso"));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_LT(run.err.size(), 200u + t.file("key.json").size()) << run.err.substr(0, 300);
+    EXPECT_NE(run.err.find(t.file("key.json") + ": pages[0].kkkk"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(t.file("out.kso")));
+}
+
 }  // namespace
 }  // namespace kesto

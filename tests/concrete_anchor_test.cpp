@@ -163,6 +163,15 @@ TEST_F(ConcreteAnchorCheck, NoForcesSkipsTheCombination) {
     EXPECT_EQ(page.ratioBoltTension[0][0], 0.0);
 }
 
+// A force so large that the stress overflows cannot be checked: 9.999 and the NG message.
+TEST_F(ConcreteAnchorCheck, AnOverflowingStressGivesTheImpossibleRatio) {
+    EXPECT_EQ(run(1.7e308, 0), 0);
+    EXPECT_EQ(page.ratioConcrete[0][0], kImpossibleRatio);
+    EXPECT_EQ(page.sigmaC[0][0], 0.0);
+    ASSERT_EQ(page.ngMessages.size(), 1u);
+    EXPECT_EQ(page.ngMessages[0], "Ｘ方向長期許容(G) コンクリート圧縮応力度がＮＧです");
+}
+
 TEST_F(ConcreteAnchorCheck, AxialTensionWithinTheBoltRows) {
     // Long term: fc = 210/3 = 70; ft = 2.4/1.5 = 1.6; Pb = 3 x 5.606 x 1.6 = 26.9088;
     // T = 12 t (see above), 12 / 26.9088 = 0.445951

@@ -4,6 +4,7 @@
 #include <random>
 
 #include "base/archive.h"
+#include "legacy_file.h"
 #include "model/document_file.h"
 #include "model/new_document.h"
 #include "test_support.h"
@@ -12,6 +13,7 @@ namespace kesto {
 namespace {
 
 using test::bytesOf;
+using test::LegacyFile;
 
 DocumentData newDocument() {
     DocumentData doc;
@@ -114,122 +116,6 @@ TEST(DocumentFile, RefusesForeignAndNewerFiles) {
     }
 }
 
-// Writes the files of the older formats field by field, as older programs laid them out.
-class LegacyFile {
-  public:
-    explicit LegacyFile(const std::string& version) : version_(version) {
-        w_.text("Kesto " + version, "signature");
-        w_.text("旧建物", "name");
-        w_.text("1999/01/02 03:04", "date");
-        w_.text("", "comment");
-        w_.word(0, "reserved");
-        if (version >= "1.01") {
-            w_.word(1, "unit");
-        }
-        for (int i = 0; i < 8; ++i) {
-            w_.byte(i == 0 ? 2 : 1, "option");  // routeX 2, all others 1
-        }
-        if (version >= "1.02") {
-            w_.byte(1, "ribInBoltCantilever");
-        }
-        for (double v : {2.5, 2.0, 1.2, 1.3, 1.1, 35.0, 1.0, 1.0}) {
-            w_.real(v, "factor");
-        }
-        w_.text("H.tbl", "h");
-        w_.text("B.tbl", "b");
-        if (version >= "1.04") {
-            w_.text("A.tbl", "a");
-        }
-        w_.text("E", "gamma");
-        if (version >= "1.03") {
-            w_.byte(1, "r3");
-            w_.byte(0, "ab");
-            w_.byte(0, "cs");
-            w_.real(7.5, "clearance");
-        }
-        if (version >= "1.04") {
-            w_.byte(0, "ae");
-            w_.byte(0, "fs");
-            w_.byte(0, "fb1");
-        }
-        OwnedList<CStressName> names;
-        names.append(CStressName{"G:常時", 1, 1, 1});
-        objectList(w_, names, "CStressName");
-        OwnedList<CStringTable> combos;
-        combos.append(CStringTable{"G"});
-        objectList(w_, combos, "CStringTable");
-        objectList(w_, combos, "CStringTable");
-        const OwnedList<CStringTable> none;
-        objectList(w_, none, "CStringTable");
-    }
-
-    // One page with a 500 x 600 plate, in the layout of the file's version.
-    std::string withOnePage() {
-        OwnedList<CKesto> pages;
-        pages.append();
-        w_.objects(pages, "CKesto", [&](ArchiveWriter& w, const CKesto&) { legacyPage(w); });
-        return w_.take();
-    }
-
-  private:
-    void legacyPage(ArchiveWriter& w) {
-        for (const char* s :
-             {"P1", "Fc210", "SN400", "SN400", "SN400", "SN400", "M24", "□-300x300x12.0"}) {
-            w.text(s, "s");
-        }
-        w.byte(0, "kind");
-        w.byte(0, "rotated");
-        w.byte(1, "wing");
-        for (int n : {2, 2, 1, 1}) {
-            w.word(n, "count");
-        }
-        for (double v : {500.0, 600.0, 32.0, 120.0, 9.0, 60.0, 60.0, 140.0, 140.0}) {
-            w.real(v, "dim");
-        }
-        OwnedList<CStress> basic;
-        basic.append(CStress{"G", 1.0, 2.0, 30.0});
-        if (version_ >= "1.03") {
-            w.byte(0, "ab");
-            w.byte(1, "cs");
-            for (double v : {700.0, 800.0, 450.0, 120.0, 500.0}) {
-                w.real(v, "pedestal");
-            }
-            if (version_ >= "1.04") {
-                w.real(11.0, "Aa");
-                w.real(22.0, "Ac");
-            }
-            for (int i = 0; i < 12; ++i) {
-                w.real(i + 1.0, "ultimate");
-            }
-            objectList(w, basic, "CStress");
-            objectList(w, basic, "CStress");
-            return;
-        }
-        for (int dir = 0; dir < 2; ++dir) {
-            for (int j = 0; j < 2; ++j) {
-                w.real(10.0 * dir + j + 1, "N");
-                w.real(0.5, "Q");
-                w.real(0.25, "M");
-                for (int r = 0; r < 19; ++r) {
-                    w.real(r * 0.01, "result");
-                }
-                w.byte(2, "judgement");
-            }
-            for (int k = 0; k < 19; ++k) {
-                w.real(0.5, "ultimate result");
-            }
-            w.byte(1, "ultimate judgement");
-        }
-        objectList(w, basic, "CStress");
-        objectList(w, basic, "CStress");
-        w.strings({"古いエラー"}, "errors");
-        w.strings({}, "ng");
-    }
-
-    std::string version_;
-    ArchiveWriter w_;
-};
-
 TEST(DocumentFile, Format101GetsTheDefaultsOfLaterFields) {
     const DocumentData doc = parseDocument(LegacyFile("1.01").withOnePage(), "old.kso");
     const CKestoCnt& c = doc.conditions;
@@ -279,7 +165,8 @@ TEST(DocumentFile, Format102PagesGetPedestalDefaultsFromThePlate) {
     EXPECT_EQ(p.ultimateN[1][1], 12);
     EXPECT_EQ(p.ultimateQ[1][1], 0.5);
     EXPECT_EQ(p.ratioMax[1][1], 0.18);
-    EXPECT_EQ(p.errorMessages, std::vector<std::string>{"古いエラー"});
+    // The stored messages are stale: the page is recalculated when the document opens.
+    EXPECT_TRUE(p.errorMessages.empty());
     ASSERT_EQ(p.basicStresses[1].size(), 1u);
     EXPECT_EQ(p.basicStresses[1][0], (CStress{"G", 1.0, 2.0, 30.0}));
 }
@@ -384,6 +271,108 @@ TEST(DocumentFile, HugeCountInASmallFileFailsAtOnce) {
     } catch (const FileFormatError& e) {
         EXPECT_NE(std::string(e.what()).find("a count of 4000000000 cannot fit"),
                   std::string::npos);
+    }
+}
+
+// Any number of stored messages costs no memory: they are checked and skipped.
+TEST(DocumentFile, OldStoredMessagesAreCheckedButNotKept) {
+    const DocumentData doc =
+        parseDocument(LegacyFile("1.02").withOnePage(1'000'000), "messages.kso");
+    EXPECT_TRUE(doc.conditions.pages[0].errorMessages.empty());
+    EXPECT_TRUE(doc.conditions.pages[0].ngMessages.empty());
+
+    std::string damaged = LegacyFile("1.02").withOnePage();
+    const auto at = damaged.find(*encodeCp932("古いエラー"));
+    damaged[at] = '\x80';
+    EXPECT_THROW(parseDocument(damaged, "damaged.kso"), FileFormatError);
+}
+
+// A writer describes each class once. A file that describes its class again before every other
+// record still reads in time proportional to its size: a reference never searches the classes.
+TEST(DocumentFile, ClassesDescribedAgainAndAgainReadInLinearTime) {
+    DocumentData doc = newDocument();
+    doc.conditions.stressNames.clear();
+    doc.conditions.longTermCombos.clear();
+    doc.conditions.shortTermCombos.clear();
+    doc.conditions.ultimateCombos.clear();
+    doc.conditions.pages.clear();
+    std::string file = serializeDocument(doc);
+    file.resize(file.size() - 10);  // the five empty lists
+
+    constexpr std::uint32_t kPairs = 400'000;
+    const std::string name = "CStressName";
+    const CStressName record{"G", 1, 1, 1};
+    ArchiveWriter w;
+    w.writeCount(2 * kPairs);
+    std::uint32_t counter = 1;  // the file's one index counter
+    for (std::uint32_t i = 0; i < kPairs; ++i) {
+        const std::uint32_t classIndex = counter;
+        w.writeU16(0xFFFF);
+        w.writeU16(0);
+        w.writeU16(static_cast<std::uint16_t>(name.size()));
+        for (char c : name) {
+            w.writeU8(static_cast<std::uint8_t>(c));
+        }
+        fields(w, record);
+        w.writeU16(0x7FFF);
+        w.writeU32(0x80000000u | classIndex);
+        fields(w, record);
+        counter += 3;  // the class, its object, the second object
+    }
+    for (int list = 0; list < 4; ++list) {
+        w.writeCount(0);
+    }
+    const DocumentData back = parseDocument(file + w.bytes(), "classes.kso");
+    ASSERT_EQ(back.conditions.stressNames.size(), 2 * kPairs);
+    EXPECT_EQ(back.conditions.stressNames.back(), record);
+}
+
+// What opens can be written back and imported from its dump: the reader refuses a code outside
+// its range and a number that is not finite, naming the field and its byte offset.
+TEST(DocumentFile, ValuesTheProgramCannotHoldAreRefusedWithFieldAndOffset) {
+    DocumentData doc = newDocument();
+    doc.conditions.pages[0].plateB = 123.25;
+    const std::string file = serializeDocument(doc);
+    // Signature 11 bytes, building texts 1 + 17 + 1, reserved word 2: the unit is at 32.
+    ASSERT_EQ(file.substr(32, 3), bytesOf("01 00 01"));
+    const std::size_t gammaX = 34 + 9;
+    double plateB = 123.25;
+    std::string plateBytes(8, '\0');
+    std::memcpy(plateBytes.data(), &plateB, 8);
+    const std::size_t plateAt = file.find(plateBytes);
+    ASSERT_NE(plateAt, std::string::npos);
+
+    const auto refusal = [&](std::size_t at, const std::string& bytes) {
+        std::string damaged = file;
+        damaged.replace(at, bytes.size(), bytes);
+        try {
+            parseDocument(damaged, "x.kso");
+        } catch (const FileFormatError& e) {
+            return std::string(e.what());
+        }
+        return std::string("accepted");
+    };
+    EXPECT_EQ(refusal(32, bytesOf("07 00")),
+              "x.kso: byte offset 32: expected unitSystem from 0 to 1 (found 7)");
+    EXPECT_EQ(refusal(32, bytesOf("FF FF")),
+              "x.kso: byte offset 32: expected unitSystem from 0 to 1 (found 65535)");
+    EXPECT_EQ(refusal(35, bytesOf("03")),
+              "x.kso: byte offset 35: expected routeY from 0 to 2 (found 3)");
+    EXPECT_EQ(refusal(gammaX, bytesOf("00 00 00 00 00 00 F8 7F")),
+              "x.kso: byte offset 43: expected a finite number for gammaX (found NaN)");
+    EXPECT_EQ(refusal(plateAt, bytesOf("00 00 00 00 00 00 F0 FF")),
+              "x.kso: byte offset " + std::to_string(plateAt) +
+                  ": expected a finite number for plateB (found an infinity)");
+
+    std::string defaults = serializeDefaults(1, doc.conditions);
+    defaults.replace(12, 2, bytesOf("02 00"));
+    try {
+        parseDefaults(defaults, "KestoBase.def");
+        ADD_FAILURE() << "accepted";
+    } catch (const FileFormatError& e) {
+        EXPECT_STREQ(e.what(),
+                     "KestoBase.def: byte offset 12: expected unitSystem from 0 to 1 "
+                     "(found 2)");
     }
 }
 

@@ -73,11 +73,36 @@ TEST_F(PageCalculation, ColumnWithoutSectionIsAbandonedWithAMessage) {
     EXPECT_EQ(page.errorMessages, std::vector<std::string>{"柱形状は未登録です"});
 }
 
+// Numbers so large that the formulas would overflow abandon the page like an infinity, and an
+// abandoned page keeps no combination results.
+TEST_F(PageCalculation, HugeInputsAndCombinationsAbandonThePageWithoutResults) {
+    cnt.longTermCombos.append(CStringTable{"G"});
+    cnt.ultimateCombos.append(CStringTable{"G"});
+    page.plateB = 1e308;
+    EXPECT_EQ(calculatePage(cnt, page, 0), -1);
+    EXPECT_EQ(page.errorMessages, std::vector<std::string>{kNonFiniteInputMessage});
+    EXPECT_TRUE(page.comboResults[0][0].empty());
+    EXPECT_TRUE(page.ultimateComboResults[1].empty());
+    EXPECT_EQ(page.ratioMax, DirPair{});
+
+    page.plateB = 650;
+    setStress(0, 1e15, 0, 0);
+    cnt.shortTermCombos.append(CStringTable{"1000*G"});
+    EXPECT_EQ(calculatePage(cnt, page, 0), -1);
+    EXPECT_EQ(page.errorMessages, std::vector<std::string>{kNonFiniteInputMessage});
+    EXPECT_TRUE(page.comboResults[0][1].empty());
+
+    cnt.shortTermCombos.clear();
+    EXPECT_EQ(calculatePage(cnt, page, 0), 0);
+    EXPECT_EQ(page.comboResults[0][0].size(), 1u);
+}
+
 TEST_F(PageCalculation, NumbersThatAreNotFiniteAbandonThePage) {
     cnt.longTermCombos.append(CStringTable{"G"});
     page.basicStresses[1][1].m = std::numeric_limits<double>::quiet_NaN();
     EXPECT_EQ(calculatePage(cnt, page, 0), -1);
     EXPECT_EQ(page.errorMessages, std::vector<std::string>{kNonFiniteInputMessage});
+    EXPECT_TRUE(page.comboResults[1][0].empty());
     page.basicStresses[1][1].m = 0;
     cnt.boltTable[0].shankArea = std::numeric_limits<double>::infinity();
     EXPECT_EQ(calculatePage(cnt, page, 0), -1);

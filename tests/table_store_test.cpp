@@ -201,5 +201,50 @@ TEST(ProgramEndTables, WritesEditedTablesAndNames) {
     EXPECT_TRUE(cnt.boltModified);
 }
 
+TEST(TableFileNames, OnlyPlainNamesInTheProgramFolder) {
+    for (const char* name : {"Ｈ形鋼JIS.tbl", "my tubes.tbl", "COM10.tbl", "CONSOLE.tbl", "a..b"}) {
+        EXPECT_TRUE(isPlainFileName(name)) << name;
+    }
+    for (const char* name : {"", ".", "..", "sub/x.tbl", "..\\x.tbl", "/etc/passwd", "C:x.tbl",
+                             "x.tbl:stream", "NUL", "con.tbl", "COM1.tbl", "lpt9", "a\tb"}) {
+        EXPECT_FALSE(isPlainFileName(name)) << name;
+    }
+}
+
+// A document, "KestoBase.def" or the profile may name any text: names that lead out of the
+// program folder are reported and neither read nor written.
+TEST(TableFileNames, NamesLeadingElsewhereAreReportedAndNeitherReadNorWritten) {
+    TempFolder dir;
+    const std::string program = dir.folder() + "program/";
+    std::filesystem::create_directories(program);
+    OwnedList<CSteel> rows;
+    rows.append(defaultHSection());
+    writeSectionTable(dir.file("outside.tbl"), rows, "外");
+    CKestoCnt cnt;
+    cnt.hSteelTableName = "../outside.tbl";
+    cnt.tubeTableName = dir.file("outside.tbl");
+    cnt.boltTableName = "..";
+    const auto problems = readNamedSectionTables(cnt, program, false);
+    ASSERT_EQ(problems.size(), 3u);
+    EXPECT_EQ(problems[0],
+              "the table file name \"../outside.tbl\" is not a plain file name in the program "
+              "folder; the table was not read");
+    EXPECT_TRUE(cnt.hSteelTable.empty());
+    EXPECT_TRUE(cnt.tubeTable.empty());
+    EXPECT_TRUE(cnt.hSteelTableTitle.empty());
+
+    cnt.hSteelTable = rows;
+    cnt.hSteelModified = true;
+    cnt.hSteelTableName = "../written.tbl";
+    IniProfile profile;
+    const auto written = writeTablesAtProgramEnd(cnt, program, 1, profile);
+    ASSERT_EQ(written.size(), 1u);
+    EXPECT_EQ(written[0],
+              "the table file name \"../written.tbl\" is not a plain file name in the program "
+              "folder; the table was not written");
+    EXPECT_TRUE(cnt.hSteelModified);
+    EXPECT_FALSE(fileExists(dir.file("written.tbl")));
+}
+
 }  // namespace
 }  // namespace kesto

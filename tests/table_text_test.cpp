@@ -80,6 +80,9 @@ TEST(TableText, ErrorsNameTheLine) {
         {"@kind steel-grade\n@unit si\nSN400 SS400 235 215\n",
          "src:3: kind \"SS400\" is none of SS400級, SM490級, BCR295, その他"},
         {"@kind concrete\n@unit si\nFc21 普通 21 0\n", "src:3: expected 3 fields (name kind Fc)"},
+        {"@kind bolt\n@comment \xE4\xB8"
+         "D\n",
+         "src:2: the line is not UTF-8 text that code page 932 can hold"},
     };
     for (const auto& c : cases) {
         try {

@@ -1,8 +1,10 @@
 #include "base/archive.h"
 
+#include <cmath>
 #include <cstring>
 
 #include "base/codepage.h"
+#include "base/text_format.h"
 
 namespace kesto {
 namespace {
@@ -68,7 +70,25 @@ std::uint32_t ArchiveReader::readU32(const char* what) {
            (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
 
+unsigned ArchiveReader::checkedCode(unsigned code, const char* what, unsigned last,
+                                    std::size_t size) const {
+    if (code > last) {
+        fail(pos_ - size, std::string(what) + " from 0 to " + std::to_string(last),
+             "found " + std::to_string(code));
+    }
+    return code;
+}
+
 void ArchiveReader::real(double& v, const char* what) {
+    const std::size_t at = pos_;
+    ignoredReal(v, what);
+    if (!std::isfinite(v)) {
+        fail(at, std::string("a finite number for ") + what,
+             std::string("found ") + (std::isnan(v) ? "NaN" : "an infinity"));
+    }
+}
+
+void ArchiveReader::ignoredReal(double& v, const char* what) {
     need(8, what);
     std::uint64_t bits = 0;
     for (int i = 7; i >= 0; --i) {
@@ -144,6 +164,14 @@ void ArchiveReader::strings(std::vector<std::string>& v, const char* what) {
     }
 }
 
+void ArchiveReader::skipStrings(const char* what) {
+    const std::size_t n = readCount(what, 1);
+    std::string scratch;
+    for (std::size_t i = 0; i < n; ++i) {
+        text(scratch, what);
+    }
+}
+
 void ArchiveReader::readObjectTag(const char* className) {
     const std::size_t start = pos_;
     const std::string expected = std::string("a record of class ") + className;
@@ -165,8 +193,7 @@ void ArchiveReader::readObjectTag(const char* className) {
         if (schema != 0) {
             fail(start, expected, "schema " + std::to_string(schema) + ", only 0 is known");
         }
-        classIndex = mapCount_++;
-        classes_.emplace_back(classIndex, name);
+        classes_.emplace(mapCount_++, className);
     } else {
         if (tag == kBigObjectTag) {
             const std::uint32_t big = readU32(className);
@@ -181,17 +208,12 @@ void ArchiveReader::readObjectTag(const char* className) {
         } else {
             fail(start, expected, "a reference to the earlier object " + std::to_string(tag));
         }
-        const std::string* name = nullptr;
-        for (const auto& [index, n] : classes_) {
-            if (index == classIndex) {
-                name = &n;
-            }
-        }
-        if (name == nullptr) {
+        const auto known = classes_.find(classIndex);
+        if (known == classes_.end()) {
             fail(start, expected, "unknown class index " + std::to_string(classIndex));
         }
-        if (*name != className) {
-            fail(start, expected, "found class \"" + *name + "\"");
+        if (known->second != className) {
+            fail(start, expected, "found class \"" + std::string(known->second) + "\"");
         }
     }
     ++mapCount_;  // the object itself takes the next index
@@ -236,7 +258,7 @@ void ArchiveWriter::writeRawString(std::string_view bytes) {
 void ArchiveWriter::text(const std::string& v, const char* what) {
     const auto encoded = encodeCp932(v);
     if (!encoded) {
-        throw FileFormatError(source_ + ": the text of " + what + " (\"" + v +
+        throw FileFormatError(source_ + ": the text of " + what + " (\"" + shortExcerpt(v) +
                               "\") has a character that code page 932 cannot hold");
     }
     writeRawString(*encoded);

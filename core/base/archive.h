@@ -8,6 +8,11 @@
 // Version gates: `ar.has("1.03")` tells whether a field of that version is in the stream (a
 // writer always writes the current format), and `ar.absent(field, value)` gives an absent field
 // its default when reading and does nothing when writing.
+//
+// A reader refuses what the program could not keep or write back: a number that is not finite
+// (`real`), a code outside its range (`code`). Values the program never uses (`ignoredReal`,
+// `skipStrings`) are read as they are. Its cost follows the file: every count is checked against
+// the smallest size its elements can take, and class references are found in constant time.
 #pragma once
 
 #include <cstddef>
@@ -16,6 +21,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -70,14 +76,28 @@ class ArchiveReader {
     void dword(T& v, const char* what) {
         v = static_cast<T>(readU32(what));
     }
+    // A byte or word that holds one of the codes 0 … `last`.
+    template <class T>
+    void byteCode(T& v, const char* what, unsigned last) {
+        v = static_cast<T>(checkedCode(readU8(what), what, last, 1));
+    }
+    template <class T>
+    void wordCode(T& v, const char* what, unsigned last) {
+        v = static_cast<T>(checkedCode(readU16(what), what, last, 2));
+    }
+    // A finite number; an infinity or NaN is refused.
     void real(double& v, const char* what);
+    // A number the program reads past (reserved fields, results of old formats): any value.
+    void ignoredReal(double& v, const char* what);
     void text(std::string& v, const char* what);
     void strings(std::vector<std::string>& v, const char* what);
+    // A string list that is checked like any other but not kept.
+    void skipStrings(const char* what);
 
-    // An object list whose records all belong to class `className`.
+    // An object list whose records all belong to class `className` (a string literal).
     template <class T, class Body>
     void objects(OwnedList<T>& list, const char* className, Body body) {
-        const std::size_t n = readCount(className, 2);
+        const std::size_t n = readCount(className, 2 + minimalSize<T>(body));
         list.clear();
         list.reserve(n);
         for (std::size_t i = 0; i < n; ++i) {
@@ -99,7 +119,60 @@ class ArchiveReader {
                            const std::string& problem) const;
 
   private:
+    // Counts the bytes a record takes at least in the reader's version: every string empty,
+    // every list without elements.
+    class SizeCounter {
+      public:
+        static constexpr bool kReading = true;
+        explicit SizeCounter(const std::string& version) : version_(version) {}
+        bool has(std::string_view since) const { return std::string_view(version_) >= since; }
+        template <class T, class V>
+        void absent(T&, const V&) {}
+        template <class T>
+        void byte(T&, const char*) {
+            bytes += 1;
+        }
+        template <class T>
+        void word(T&, const char*) {
+            bytes += 2;
+        }
+        template <class T>
+        void dword(T&, const char*) {
+            bytes += 4;
+        }
+        template <class T>
+        void byteCode(T&, const char*, unsigned) {
+            bytes += 1;
+        }
+        template <class T>
+        void wordCode(T&, const char*, unsigned) {
+            bytes += 2;
+        }
+        void real(double&, const char*) { bytes += 8; }
+        void ignoredReal(double&, const char*) { bytes += 8; }
+        void text(std::string&, const char*) { bytes += 1; }
+        void strings(std::vector<std::string>&, const char*) { bytes += 2; }
+        void skipStrings(const char*) { bytes += 2; }
+        template <class T, class Body>
+        void objects(OwnedList<T>&, const char*, Body) {
+            bytes += 2;
+        }
+        std::size_t bytes = 0;
+
+      private:
+        const std::string& version_;
+    };
+
+    template <class T, class Body>
+    std::size_t minimalSize(Body body) const {
+        T probe{};
+        SizeCounter counter(version_);
+        body(counter, probe);
+        return counter.bytes;
+    }
+
     void need(std::size_t n, const char* what) const;
+    unsigned checkedCode(unsigned code, const char* what, unsigned last, std::size_t size) const;
     void readObjectTag(const char* className);
 
     std::string_view data_;
@@ -107,7 +180,8 @@ class ArchiveReader {
     std::size_t pos_ = 0;
     std::string version_;
     std::uint32_t mapCount_ = 1;
-    std::vector<std::pair<std::uint32_t, std::string>> classes_;
+    // Class index -> class name; a file may describe a class more than once.
+    std::unordered_map<std::uint32_t, std::string_view> classes_;
 };
 
 class ArchiveWriter {
@@ -132,7 +206,16 @@ class ArchiveWriter {
     void dword(const T& v, const char*) {
         writeU32(static_cast<std::uint32_t>(v));
     }
+    template <class T>
+    void byteCode(const T& v, const char* what, unsigned) {
+        byte(v, what);
+    }
+    template <class T>
+    void wordCode(const T& v, const char* what, unsigned) {
+        word(v, what);
+    }
     void real(double v, const char* what);
+    void ignoredReal(double v, const char* what) { real(v, what); }
     // Throws FileFormatError when the text has a character without a code page 932 code.
     void text(const std::string& v, const char* what);
     void strings(const std::vector<std::string>& v, const char* what);
@@ -141,9 +224,22 @@ class ArchiveWriter {
     void objects(const OwnedList<T>& list, const char* className, Body body) {
         writeCount(list.size());
         for (const T& obj : list) {
-            writeObjectTag(className);
-            body(*this, obj);
+            object(obj, className, body);
         }
+    }
+    // One record of an object list whose count is written elsewhere.
+    template <class T, class Body>
+    void object(const T& obj, const char* className, Body body) {
+        writeObjectTag(className);
+        body(*this, obj);
+    }
+    // An empty writer that numbers classes and objects on from where this one stands, for records
+    // that are written ahead and placed after this writer's bytes.
+    ArchiveWriter continuation() const {
+        ArchiveWriter next(source_);
+        next.mapCount_ = mapCount_;
+        next.classes_ = classes_;
+        return next;
     }
 
     void writeU8(std::uint8_t v) { out_.push_back(static_cast<char>(v)); }

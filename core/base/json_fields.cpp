@@ -1,6 +1,7 @@
 #include "base/json_fields.h"
 
 #include "base/codepage.h"
+#include "base/text_format.h"
 
 namespace kesto {
 
@@ -51,7 +52,7 @@ void jsonCheckObject(const nlohmann::json& j, const std::string& path,
             found = found || key == k;
         }
         if (!found) {
-            jsonRefuse(path + "." + key, "unknown field");
+            jsonRefuse(path + "." + shortExcerpt(key), "unknown field");
         }
     }
 }
@@ -60,6 +61,14 @@ const nlohmann::json* JsonIn::get(const char* name) {
     seen.insert(name);
     const auto it = j.find(name);
     return it == j.end() ? nullptr : &*it;
+}
+
+void JsonIn::code(const char* name, std::uint8_t& v, int last) {
+    if (const auto* value = get(name)) {
+        int c = 0;
+        jsonRead(*value, path + "." + name, c, 0, last);
+        v = static_cast<std::uint8_t>(c);
+    }
 }
 
 void JsonIn::word(const char* name, int& v) {
@@ -92,7 +101,7 @@ void JsonIn::finish() const {
     for (const auto& [key, value] : j.items()) {
         (void)value;
         if (!seen.count(key)) {
-            jsonRefuse(path + "." + key, "unknown field");
+            jsonRefuse(path + "." + shortExcerpt(key), "unknown field");
         }
     }
 }

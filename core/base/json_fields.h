@@ -38,6 +38,7 @@ struct JsonOut {
         j[name] = v;
     }
     void small(const char* name, const std::uint8_t& v) { j[name] = static_cast<int>(v); }
+    void code(const char* name, const std::uint8_t& v, int) { small(name, v); }
     void word(const char* name, const int& v) { j[name] = v; }
     template <class T, std::size_t N>
     void array(const char* name, const std::array<T, N>& v) {
@@ -70,6 +71,8 @@ struct JsonIn {
         }
     }
     void small(const char* name, std::uint8_t& v) { field(name, v); }
+    // One of the codes 0 … `last`.
+    void code(const char* name, std::uint8_t& v, int last);
     void word(const char* name, int& v);
     template <class T, std::size_t N>
     void array(const char* name, std::array<T, N>& v) {

@@ -1,11 +1,14 @@
 #include "base/text_format.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+
+#include "base/codepage.h"
 
 namespace kesto {
 namespace {
@@ -217,6 +220,25 @@ std::string strprintf(const char* format, ...) {
     va_start(args, format);
     vappendf(out, format, args);
     va_end(args);
+    return out;
+}
+
+std::string shortExcerpt(std::string_view text, std::size_t maxBytes) {
+    std::string out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t n = std::min(utf8SequenceLength(c), text.size() - i);
+        if (i + n > maxBytes) {
+            return out + "…";
+        }
+        if (c < 0x20 || c == 0x7F) {
+            out += ' ';
+        } else {
+            out.append(text.substr(i, n));
+        }
+        i += n;
+    }
     return out;
 }
 

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <cstdarg>
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace kesto {
 
@@ -18,5 +20,9 @@ void vappendf(std::string& out, const char* format, std::va_list args);
 
 // Appends `value` as printf's "%.*f" writes it with `precision` digits after the point.
 void appendFixed(std::string& out, double value, int precision);
+
+// At most `maxBytes` of `text` (whole UTF-8 characters, control characters as blanks), with
+// "…" when cut: for messages that quote what a file holds, which may be anything.
+std::string shortExcerpt(std::string_view text, std::size_t maxBytes = 32);
 
 }  // namespace kesto

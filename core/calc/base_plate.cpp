@@ -32,8 +32,8 @@ constexpr std::array<double, 31> kTableC = {0.085, 0.100, 0.120, 0.143, 0.165, 0
 void storePlateRatio(CKesto& page, double ratio, double mb, double ma, int dir, int slot) {
     if (page.ratioPlate[dir][slot] < ratio) {
         page.ratioPlate[dir][slot] = ratio;
-        page.plateMb[dir][slot] = mb;
-        page.plateMa[dir][slot] = ma;
+        page.plateMb[dir][slot] = finiteValue(mb);
+        page.plateMa[dir][slot] = finiteValue(ma);
     }
 }
 
@@ -125,7 +125,7 @@ double cantileverMoment(double l, double xn, double sigmaC) {
 }
 
 double recordPlateRatio(CKesto& page, double mb, double ma, int dir, int slot) {
-    const double ratio = isPositive(ma) ? mb / ma : kImpossibleRatio;
+    const double ratio = isPositive(ma) ? finiteRatio(mb / ma) : kImpossibleRatio;
     storePlateRatio(page, ratio, mb, ma, dir, slot);
     return ratio;
 }

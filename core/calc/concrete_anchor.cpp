@@ -84,8 +84,8 @@ ResultCells boltCells(CKesto& page, int dir, int term, int slot) {
 void storeIfLarger(const ResultCells& cells, double ratio, double value, double limit) {
     if (*cells.ratio < ratio) {
         *cells.ratio = ratio;
-        *cells.value = value;
-        *cells.limit = limit;
+        *cells.value = finiteValue(value);
+        *cells.limit = finiteValue(limit);
     }
 }
 
@@ -226,7 +226,7 @@ int concreteAnchorCheck(PageContext& ctx, const CStress& c, int dir, int term, P
                          : allowableCompression(*ctx.concrete, term == kShortTerm, ctx.unitSystem);
     // A zero allowable stress leaves no capacity at all.
     const double ratioC =
-        out.sigmaCImpossible || !isPositive(f) ? kImpossibleRatio : out.sigmaC / f;
+        out.sigmaCImpossible || !isPositive(f) ? kImpossibleRatio : finiteRatio(out.sigmaC / f);
     storeIfLarger(concreteCells(page, dir, term, slot), ratioC, out.sigmaC * si, f * si);
 
     double area = 0.0;
@@ -247,7 +247,7 @@ int concreteAnchorCheck(PageContext& ctx, const CStress& c, int dir, int term, P
         // No bolt capacity: harmless without tension, impossible with it.
         ratioT = isZero(out.tensionSum) ? 0.0 : kImpossibleRatio;
     } else {
-        ratioT = out.tensionSum / pb;
+        ratioT = finiteRatio(out.tensionSum / pb);
     }
     storeIfLarger(boltCells(page, dir, term, slot), ratioT, out.tensionSum, pb);
 

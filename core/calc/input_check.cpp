@@ -5,9 +5,14 @@
 namespace kesto {
 namespace {
 
-// Walks a record's fields as the file writer does and notes any number that is not finite.
+bool usable(double v) {
+    return std::isfinite(v) && std::fabs(v) <= kLargestMagnitude;
+}
+
+// Walks a record's fields as the file writer does and notes any number that is not usable.
 class FiniteScan {
   public:
+    static constexpr bool kReading = false;
     bool has(const char*) const { return true; }
     template <class T, class V>
     void absent(const T&, const V&) {}
@@ -15,7 +20,10 @@ class FiniteScan {
     void byte(const T&, const char*) {}
     template <class T>
     void word(const T&, const char*) {}
-    void real(double v, const char*) { finite_ = finite_ && std::isfinite(v); }
+    template <class T>
+    void byteCode(const T&, const char*, unsigned) {}
+    void real(double v, const char*) { finite_ = finite_ && usable(v); }
+    void ignoredReal(double, const char*) {}
     void text(const std::string&, const char*) {}
     void strings(const std::vector<std::string>&, const char*) {}
     template <class T, class Body>
@@ -38,7 +46,7 @@ class FiniteScan {
 
 }  // namespace
 
-bool inputsAreFinite(const PageContext& ctx) {
+bool inputsCanBeCalculated(const PageContext& ctx) {
     FiniteScan scan;
     scan.scan(&ctx.page);
     scan.scan(ctx.concrete);
@@ -55,6 +63,19 @@ bool inputsAreFinite(const PageContext& ctx) {
     }
     for (const CStressName& s : ctx.cnt.stressNames) {
         scan.scan(&s);
+    }
+    return scan.finite();
+}
+
+bool combinationsCanBeCalculated(const CKesto& page) {
+    FiniteScan scan;
+    for (const auto& dir : page.comboResults) {
+        for (const auto& list : dir) {
+            scan.objects(list, "", [](auto& a, const auto& s) { fields(a, s); });
+        }
+    }
+    for (const auto& list : page.ultimateComboResults) {
+        scan.objects(list, "", [](auto& a, const auto& s) { fields(a, s); });
     }
     return scan.finite();
 }

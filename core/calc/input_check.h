@@ -1,5 +1,7 @@
-// Numbers a calculation cannot start from: a stored document or table file may hold an
-// infinity or NaN, which would run through every formula into the results and the reports.
+// Numbers a calculation cannot start from: an infinity or NaN, and magnitudes so large that the
+// formulas would overflow on the way (products of several dimensions and forces), which would
+// run through every check into the results, the detail lines and the reports. No entry comes
+// near the bound: the input cells take at most 99999.
 #pragma once
 
 #include "calc/page_context.h"
@@ -8,8 +10,12 @@ namespace kesto {
 
 inline constexpr const char* kNonFiniteInputMessage = "入力値に数値として扱えない値があります";
 
-// True when every number of the page's inputs and basic stresses and of the resolved table
-// rows is finite.
-bool inputsAreFinite(const PageContext& ctx);
+inline constexpr double kLargestMagnitude = 1e15;
+
+// True when every number of the page's inputs and basic stresses, of the resolved table rows and
+// of the conditions' factors is finite and at most kLargestMagnitude in size.
+bool inputsCanBeCalculated(const PageContext& ctx);
+// The same for the page's combination results (a combination may add up or multiply).
+bool combinationsCanBeCalculated(const CKesto& page);
 
 }  // namespace kesto

@@ -133,11 +133,20 @@ int calculatePage(CKestoCnt& cnt, CKesto& page, int unitSystem) {
         page.errorMessages.emplace_back(kNoColumnSectionMessage);
     }
     addMissing(page, ctx.bolt, "アンカーボルト径", page.boltName);
-    if (!inputsAreFinite(ctx)) {
+    bool usable = inputsCanBeCalculated(ctx);
+    if (!usable) {
         page.errorMessages.emplace_back(kNonFiniteInputMessage);
     }
     evaluateCombinations(cnt, page);
-
+    if (usable && !combinationsCanBeCalculated(page)) {
+        usable = false;
+        page.errorMessages.emplace_back(kNonFiniteInputMessage);
+    }
+    if (!usable) {
+        // Combinations of such numbers are no numbers: the page keeps none.
+        page.clearComboResults();
+        page.clearUltimateComboResults();
+    }
     if (!page.errorMessages.empty()) {
         for (const std::string& message : page.errorMessages) {
             ctx.detail(message);

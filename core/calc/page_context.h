@@ -13,6 +13,14 @@ namespace kesto {
 
 // The ratio recorded for a quantity that cannot be computed; it makes the judgement NG.
 inline constexpr double kImpossibleRatio = 9.999;
+// A ratio whose quantities overflowed cannot be computed either.
+inline double finiteRatio(double ratio) {
+    return std::isfinite(ratio) ? ratio : kImpossibleRatio;
+}
+// A stored quantity that overflowed is kept as 0, as one that cannot be computed.
+inline double finiteValue(double value) {
+    return std::isfinite(value) ? value : 0.0;
+}
 
 // Calculation terms; kUltimateTerm has no allowable-stress slot.
 inline constexpr int kLongTerm = 0;

@@ -129,13 +129,13 @@ int ribPlateCheck(PageContext& ctx, const PlateStresses& s, int dir, int term,
     if (isPositive(hr * tr)) {
         tau = qr / (hr * tr);
         if (isPositive(fs)) {
-            r1 = tau / fs;
+            r1 = finiteRatio(tau / fs);
         }
     }
     if (page.ratioRibShear[dir][slot] < r1) {
         page.ratioRibShear[dir][slot] = r1;
-        page.ribTau[dir][slot] = tau * scale;
-        page.ribFs[dir][slot] = fs * scale;
+        page.ribTau[dir][slot] = finiteValue(tau * scale);
+        page.ribFs[dir][slot] = finiteValue(fs * scale);
     }
 
     // Fillet welds on both faces of the rib, sized by the thinner of column plate and rib.
@@ -143,12 +143,13 @@ int ribPlateCheck(PageContext& ctx, const PlateStresses& s, int dir, int term,
     const double throatStrength = kWeldThroat * weld * fs;
     const double lw = isPositive(throatStrength) ? qr / throatStrength : 0.0;
     const double effective = hr - weld;
-    const double r2 = isPositive(throatStrength) && isPositive(effective) ? lw / (2.0 * effective)
-                                                                          : kImpossibleRatio;
+    const double r2 = isPositive(throatStrength) && isPositive(effective)
+                          ? finiteRatio(lw / (2.0 * effective))
+                          : kImpossibleRatio;
     if (page.ratioRibWeld[dir][slot] < r2) {
         page.ratioRibWeld[dir][slot] = r2;
-        page.ribWeldLw[dir][slot] = lw;
-        page.ribWeldH[dir][slot] = effective;
+        page.ribWeldLw[dir][slot] = finiteValue(lw);
+        page.ribWeldH[dir][slot] = finiteValue(effective);
     }
 
     if (ctx.detailOn()) {

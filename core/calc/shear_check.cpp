@@ -27,7 +27,7 @@ double shearCapacity(const PageContext& ctx, double a, double q, double n, doubl
     double qa = 0.0;
     if (n + t > 0.0 && !isZero(n + t)) {
         qa = kFrictionCoefficient * (n + t);
-        ratio = q / qa;
+        ratio = finiteRatio(q / qa);
         if (ctx.detailOn()) {
             ctx.detail("摩擦によるせん断耐力");
             ctx.detailf("QD(%s),Qa(%s),Q/Qa,N(%s),ΣT(%s)", force, force, force, force);
@@ -43,7 +43,7 @@ double shearCapacity(const PageContext& ctx, double a, double q, double n, doubl
         ctx.detail("アンカーボルト引張無し");
         qa = 2.0 * a * fs;
         if (!isZero(qa)) {
-            ratio = q / qa;
+            ratio = finiteRatio(q / qa);
         }
         if (ctx.detailOn()) {
             ctx.detailf("QD(%s),Qa(%s),QD/Qa,2*bAe(cm2),fs(%s/cm2)", force, force, force);
@@ -64,7 +64,7 @@ double shearCapacity(const PageContext& ctx, double a, double q, double n, doubl
     }
     qa = a * fs1 + a * fs2;
     if (!isZero(qa)) {
-        ratio = q / qa;
+        ratio = finiteRatio(q / qa);
     }
     if (ctx.detailOn()) {
         ctx.detailf("QD(%s),Qa(%s),QD/Qa,bAe(cm2),fs1(%s/cm2),fs2(%s/cm2),ft(%s/cm2),N(%s),ΣT(%s)",
@@ -96,11 +96,11 @@ void shearCheck(PageContext& ctx, const CStress& c, double tensionSum, int dir, 
         page.shearQD[dir][slot] = q;
         addNgMessage(ctx, "ｱﾝｶｰﾎﾞﾙﾄでせん断力を負担できません", dir, term, c.name);
     } else {
-        ratio = q / qa;
+        ratio = finiteRatio(q / qa);
         if (page.ratioShear[dir][slot] < ratio) {
             page.ratioShear[dir][slot] = ratio;
-            page.shearQa[dir][slot] = qa;
-            page.shearQD[dir][slot] = q;
+            page.shearQa[dir][slot] = finiteValue(qa);
+            page.shearQD[dir][slot] = finiteValue(q);
         }
     }
     if (ratio > 1.0) {

@@ -11,7 +11,7 @@ bool storeIfLarger(CKesto& page, int dir, int ratioSlot, double ratio,
     }
     page.ultimateResults[ratioSlot][dir] = ratio;
     for (const Companion& c : companions) {
-        page.ultimateResults[c.slot][dir] = c.value;
+        page.ultimateResults[c.slot][dir] = finiteValue(c.value);
     }
     return true;
 }

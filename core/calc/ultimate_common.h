@@ -9,9 +9,9 @@
 
 namespace kesto::ult {
 
-// value / capacity, or the impossible ratio when the capacity is zero.
+// value / capacity, or the impossible ratio when the capacity is zero or the quotient overflows.
 inline double ratioOf(double value, double capacity) {
-    return isZero(capacity) ? kImpossibleRatio : value / capacity;
+    return isZero(capacity) ? kImpossibleRatio : finiteRatio(value / capacity);
 }
 
 struct Companion {

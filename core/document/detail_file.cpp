@@ -59,7 +59,8 @@ std::string detailFileBytes(const TextLines& lines) {
     return bytes;
 }
 
-bool writeDetailFile(const std::string& programFolder, CKestoCnt& cnt) {
+bool writeDetailFile(const std::string& programFolder, CKestoCnt& cnt,
+                     std::vector<std::string>* problems) {
     if (cnt.writeDetailFile != 1) {
         return false;
     }
@@ -70,8 +71,11 @@ bool writeDetailFile(const std::string& programFolder, CKestoCnt& cnt) {
     path += kDetailFileName;
     try {
         writeFileAtomic(path, detailFileBytes(cnt.detailLines));
-    } catch (const FileAccessError&) {
+    } catch (const FileAccessError& e) {
         // The lines stay until the next calculation command empties them.
+        if (problems != nullptr) {
+            problems->push_back(e.what());
+        }
         return false;
     }
     cnt.detailLines.clear();

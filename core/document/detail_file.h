@@ -18,8 +18,9 @@ std::vector<std::string> detailHeader(const std::string& documentPath, const CKe
 
 // With the detail file on, writes the detail lines to "temp.csv" in `programFolder` (code page
 // 932, CR LF after every line) and empties them. When the file cannot be written the lines
-// stay. Returns true when the file was written.
-bool writeDetailFile(const std::string& programFolder, CKestoCnt& cnt);
+// stay and the reason is added to `problems` when given. Returns true when the file was written.
+bool writeDetailFile(const std::string& programFolder, CKestoCnt& cnt,
+                     std::vector<std::string>* problems = nullptr);
 
 // The bytes of the detail file for the given lines.
 std::string detailFileBytes(const TextLines& lines);

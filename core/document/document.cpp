@@ -85,12 +85,13 @@ void KestoDocument::readDefaults() {
     data_.unitSystem = 1;
 }
 
-void KestoDocument::writeDefaults() const {
+void KestoDocument::writeDefaults() {
     try {
         writeFileAtomic(programFolder_ + kDefaultsFileName,
                         serializeDefaults(data_.unitSystem, data_.conditions));
-    } catch (const std::exception&) {
-        // The default data file is a convenience; the document itself is saved.
+    } catch (const std::exception& e) {
+        // The document itself is saved; the next program start uses the old defaults.
+        warnings_.push_back(e.what());
     }
 }
 
@@ -329,7 +330,7 @@ bool KestoDocument::calculateThisPage() {
     kesto::calculateThisPage(data_.conditions, page, data_.unitSystem,
                              detailHeader(path_, data_.conditions, data_.unitSystem),
                              messageLines_);
-    writeDetailFile(programFolder_, data_.conditions);
+    writeDetailFile(programFolder_, data_.conditions, &warnings_);
     rebuildCells();
     modified_ = true;
     return !messageLines_.empty();
@@ -339,7 +340,7 @@ bool KestoDocument::calculateAllPages(const PageProgress& progress) {
     kesto::calculateAllPages(data_.conditions, data_.unitSystem,
                              detailHeader(path_, data_.conditions, data_.unitSystem), messageLines_,
                              progress);
-    writeDetailFile(programFolder_, data_.conditions);
+    writeDetailFile(programFolder_, data_.conditions, &warnings_);
     rebuildCells();
     modified_ = true;
     return !messageLines_.empty();

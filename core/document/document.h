@@ -23,6 +23,7 @@
 #include <ctime>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calc/calculation_commands.h"
@@ -99,9 +100,10 @@ class KestoDocument {
     // `progress` is told of every page recalculated.
     TableProblems open(const std::string& path, const PageProgress& progress = {});
 
-    // Save: writes the document atomically (FileAccessError or FileFormatError on failure,
-    // the file on disk then unchanged), then rewrites "KestoBase.def" from the current
-    // conditions; a failure there is not reported.
+    // Save: writes the document atomically (FileAccessError or FileFormatError on failure: the
+    // file on disk is then the old one and the document stays modified), then rewrites
+    // "KestoBase.def" from the current conditions; a failure there leaves the old default data
+    // file and is a warning (takeWarnings).
     void save(const std::string& path);
 
     // Program end: edited material tables, edited section tables, then the profile keys
@@ -221,13 +223,16 @@ class KestoDocument {
     // Table files that exist but could not be read or written at the last program start, new
     // document or unit switch (shown to the user as warnings).
     const TableProblems& tableProblems() const { return tableProblems_; }
+    // Files that a save or a calculation command could not write besides the document itself
+    // ("KestoBase.def", "temp.csv"), each with the reason; shown to the user as warnings once.
+    std::vector<std::string> takeWarnings() { return std::exchange(warnings_, {}); }
 
     bool isModified() const { return modified_; }
     void setModified(bool modified = true) { modified_ = modified; }
 
   private:
     void readDefaults();
-    void writeDefaults() const;
+    void writeDefaults();
     void insertPageAfterCurrent(bool fromCommand);
     void changed();
     void rebuildConditionLines();
@@ -243,6 +248,7 @@ class KestoDocument {
     PrintSettings printSettings_;
     bool modified_ = false;
     TableProblems tableProblems_;
+    std::vector<std::string> warnings_;
 };
 
 // The first four characters of a concrete name ("Fc210" -> "Fc21"), counted as the code page

@@ -18,6 +18,9 @@
 
 namespace kesto {
 
+// The codes of the design routes: 0 ﾙｰﾄ1-1, 1 ﾙｰﾄ1-2/2, 2 ﾙｰﾄ3.
+inline constexpr unsigned kLastRoute = 2;
+
 struct CKestoCnt {
     std::uint8_t routeX = 1;  // 0 ﾙｰﾄ1-1, 1 ﾙｰﾄ1-2/2, 2 ﾙｰﾄ3
     std::uint8_t routeY = 1;
@@ -105,8 +108,8 @@ struct CKestoCnt {
 // gates follow the file's version; absent fields get the defaults of the older formats.
 template <class Ar, class R>
 void conditionsBody(Ar& ar, R& c) {
-    ar.byte(c.routeX, "routeX");
-    ar.byte(c.routeY, "routeY");
+    ar.byteCode(c.routeX, "routeX", kLastRoute);
+    ar.byteCode(c.routeY, "routeY", kLastRoute);
     ar.byte(c.boltElongation, "boltElongation");
     ar.byte(c.basePlateStressMode, "basePlateStressMode");
     ar.byte(c.distinguishLongShort, "distinguishLongShort");

@@ -1,24 +1,33 @@
 #include "model/document_file.h"
 
 #include "base/archive.h"
+#include "base/units.h"
 
 namespace kesto {
 namespace {
 
+constexpr const char* kPageClass = "CKesto";
+
+// Items up to the conditions body: building texts, reserved word, unit, conditions and lists.
 template <class Ar, class Doc>
-void documentBody(Ar& ar, Doc& doc) {
+void documentHead(Ar& ar, Doc& doc) {
     ar.text(doc.buildingName, "buildingName");
     ar.text(doc.buildingDate, "buildingDate");
     ar.text(doc.buildingComment, "buildingComment");
     std::uint16_t reserved = 0;  // written as 0, ignored when read
     ar.word(reserved, "reserved word");
     if (ar.has("1.01")) {
-        ar.word(doc.unitSystem, "unitSystem");
+        ar.wordCode(doc.unitSystem, "unitSystem", kSiUnits);
     } else {
         ar.absent(doc.unitSystem, 0);
     }
     conditionsBody(ar, doc.conditions);
-    objectList(ar, doc.conditions.pages, "CKesto");
+}
+
+template <class Ar, class Doc>
+void documentBody(Ar& ar, Doc& doc) {
+    documentHead(ar, doc);
+    objectList(ar, doc.conditions.pages, kPageClass);
 }
 
 }  // namespace
@@ -46,6 +55,31 @@ std::string serializeDocument(const DocumentData& doc) {
     return ar.take();
 }
 
+namespace {
+
+ArchiveWriter numberedAfter(const CKestoCnt& conditions) {
+    ArchiveWriter head("document");
+    conditionsBody(head, conditions);
+    return head.continuation();
+}
+
+}  // namespace
+
+StreamedPages::StreamedPages(const CKestoCnt& conditions) : records_(numberedAfter(conditions)) {}
+
+void StreamedPages::add(const CKesto& page) {
+    records_.object(page, kPageClass, [](auto& a, const auto& p) { fields(a, p); });
+    ++count_;
+}
+
+std::string StreamedPages::document(const DocumentData& head) const {
+    ArchiveWriter ar("document");
+    ar.text(std::string(kFormatSignature), "formatSignature");
+    documentHead(ar, head);
+    ar.writeCount(count_);
+    return ar.take() + records_.bytes();
+}
+
 DefaultData parseDefaults(std::string_view bytes, const std::string& source) {
     ArchiveReader ar(bytes, source);
     std::string signature;
@@ -55,7 +89,7 @@ DefaultData parseDefaults(std::string_view bytes, const std::string& source) {
     ar.text(reserved, "reserved string");
     DefaultData data;
     if (ar.has("1.01")) {
-        ar.word(data.unitSystem, "unitSystem");
+        ar.wordCode(data.unitSystem, "unitSystem", kSiUnits);
     }
     conditionsBody(ar, data.conditions);
     return data;

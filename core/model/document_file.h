@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/archive.h"
 #include "model/conditions.h"
 
 namespace kesto {
@@ -46,6 +47,24 @@ DocumentData parseDocument(std::string_view bytes, const std::string& source);
 
 // Writes a document in the current format. Throws FileFormatError when a text cannot be stored.
 std::string serializeDocument(const DocumentData& doc);
+
+// A document whose pages arrive one at a time (the JSON import): each page is stored as soon as
+// it is added, numbered as it follows the given conditions, and the file is put together at the
+// end without ever holding all pages.
+class StreamedPages {
+  public:
+    explicit StreamedPages(const CKestoCnt& conditions);
+
+    // Throws FileFormatError when a text cannot be stored.
+    void add(const CKesto& page);
+    // The file: `head` (whose conditions must be those given above; its page list is ignored)
+    // followed by the pages added.
+    std::string document(const DocumentData& head) const;
+
+  private:
+    ArchiveWriter records_;
+    std::size_t count_ = 0;
+};
 
 // The default data file: signature, reserved string, input unit and conditions body.
 struct DefaultData {

@@ -47,8 +47,8 @@ void pageFields(V& v, P& k) {
 
 template <class V, class C>
 void conditionFields(V& v, C& c) {
-    v.field("routeX", c.routeX);
-    v.field("routeY", c.routeY);
+    v.code("routeX", c.routeX, kLastRoute);
+    v.code("routeY", c.routeY, kLastRoute);
     v.field("boltElongation", c.boltElongation);
     v.field("basePlateStressMode", c.basePlateStressMode);
     v.field("distinguishLongShort", c.distinguishLongShort);
@@ -165,6 +165,24 @@ ojson documentToJson(const DocumentData& doc) {
     return j;
 }
 
+CKesto pageFromJson(const nlohmann::json& e, const std::string& p) {
+    if (!e.is_object()) {
+        jsonRefuse(p, "expected an object");
+    }
+    CKesto page;
+    JsonIn in{e, p};
+    pageFields(in, page);
+    if (const auto* b = in.get("basicStresses")) {
+        if (!b->is_array() || b->size() != 2) {
+            jsonRefuse(p + ".basicStresses", "expected [X list, Y list]");
+        }
+        stressesFromJson((*b)[0], p + ".basicStresses[0]", page.basicStresses[0]);
+        stressesFromJson((*b)[1], p + ".basicStresses[1]", page.basicStresses[1]);
+    }
+    in.finish();
+    return page;
+}
+
 DocumentData documentFromJson(const nlohmann::json& j) {
     DocumentData doc;
     if (!j.is_object()) {
@@ -219,21 +237,7 @@ DocumentData documentFromJson(const nlohmann::json& j) {
     if (const auto* pj = top.get("pages")) {
         std::size_t i = 0;
         for (const auto& e : arrayAt(*pj, "pages")) {
-            const std::string p = "pages[" + std::to_string(i++) + "]";
-            if (!e.is_object()) {
-                jsonRefuse(p, "expected an object");
-            }
-            CKesto& page = c.pages.append();
-            JsonIn in{e, p};
-            pageFields(in, page);
-            if (const auto* b = in.get("basicStresses")) {
-                if (!b->is_array() || b->size() != 2) {
-                    jsonRefuse(p + ".basicStresses", "expected [X list, Y list]");
-                }
-                stressesFromJson((*b)[0], p + ".basicStresses[0]", page.basicStresses[0]);
-                stressesFromJson((*b)[1], p + ".basicStresses[1]", page.basicStresses[1]);
-            }
-            in.finish();
+            c.pages.append(pageFromJson(e, "pages[" + std::to_string(i++) + "]"));
         }
     }
     top.finish();

@@ -12,6 +12,8 @@ namespace kesto {
 
 nlohmann::ordered_json documentToJson(const DocumentData& doc);
 DocumentData documentFromJson(const nlohmann::json& j);
+// One page of the "pages" array; `path` names it in messages ("pages[3]").
+CKesto pageFromJson(const nlohmann::json& j, const std::string& path);
 
 nlohmann::ordered_json pageToJson(const CKesto& page);
 

@@ -168,8 +168,10 @@ void fields(Ar& ar, R& k) requires std::is_same_v<std::remove_const_t<R>, CKesto
         }
         objectList(ar, k.basicStresses[0], "CStress");
         objectList(ar, k.basicStresses[1], "CStress");
-    } else {
-        // Before format 1.03 a page held no pedestal data but stored its last results.
+    } else if constexpr (Ar::kReading) {
+        // Before format 1.03 a page held no pedestal data but stored its last results and
+        // messages. Every page is recalculated when it is opened, so they are read past: the
+        // results as they are, the messages (which may be many) checked and not kept.
         ar.absent(k.useAnchorBlock, 1);
         ar.absent(k.concreteShearCheck, 1);
         ar.absent(k.pedestalB, k.plateB + 100);
@@ -185,20 +187,20 @@ void fields(Ar& ar, R& k) requires std::is_same_v<std::remove_const_t<R>, CKesto
                 ar.real(k.ultimateQ[dir][j], "ultimateQ");
                 ar.real(k.ultimateM[dir][j], "ultimateM");
                 for (const auto& f : kAllowableResults) {
-                    ar.real((k.*f.member)[dir][j], f.name);
+                    ar.ignoredReal((k.*f.member)[dir][j], f.name);
                 }
                 ar.byte(k.allowJudgement[dir][j], "allowJudgement");
             }
             for (int s = 0; s < 18; ++s) {
-                ar.real(k.ultimateResults[s][dir], "ultimateResults");
+                ar.ignoredReal(k.ultimateResults[s][dir], "ultimateResults");
             }
-            ar.real(k.ultimateResults[kGoverningUltimateSlot][dir], "ultimateResults");
+            ar.ignoredReal(k.ultimateResults[kGoverningUltimateSlot][dir], "ultimateResults");
             ar.byte(k.ultimateJudgement[dir], "ultimateJudgement");
         }
         objectList(ar, k.basicStresses[0], "CStress");
         objectList(ar, k.basicStresses[1], "CStress");
-        ar.strings(k.errorMessages, "errorMessages");
-        ar.strings(k.ngMessages, "ngMessages");
+        ar.skipStrings("errorMessages");
+        ar.skipStrings("ngMessages");
     }
 }
 

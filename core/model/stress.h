@@ -63,7 +63,7 @@ void fields(Ar& ar, R& s) requires std::is_same_v<std::remove_const_t<R>, CStrin
     std::uint16_t word = 0;
     double value = 0.0;
     ar.word(word, "CStringTable.reservedWord");
-    ar.real(value, "CStringTable.reservedValue");
+    ar.ignoredReal(value, "CStringTable.reservedValue");
 }
 
 // Reads or writes an object list of any record type that has a `fields` function.

@@ -12,6 +12,20 @@
 namespace kesto {
 namespace {
 
+WriteFaultHook& writeFaultHook() {
+    static WriteFaultHook hook;
+    return hook;
+}
+
+// Whether an injected fault makes `step` fail; errno is then set as a failing device sets it.
+bool injectedFault(WriteStep step, const std::string& path) {
+    if (writeFaultHook() && writeFaultHook()(step, path)) {
+        errno = EIO;
+        return true;
+    }
+    return false;
+}
+
 std::string errnoText(const std::string& what, const std::string& path) {
     return what + " \"" + path + "\": " + std::strerror(errno);
 }
@@ -87,34 +101,42 @@ std::string readFile(const std::string& path) {
     return *readOpen(path, true);
 }
 
+void setWriteFaultHook(WriteFaultHook hook) {
+    writeFaultHook() = std::move(hook);
+}
+
 void writeFileAtomic(const std::string& path, std::string_view bytes) {
     const std::string temp = path + ".saving~";
-    Descriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    Descriptor fd(injectedFault(WriteStep::create, path)
+                      ? -1
+                      : ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     if (fd.get() < 0) {
         throw FileAccessError(errnoText("cannot create", temp));
     }
+    const auto fail = [&](const char* what, const std::string& name) {
+        const std::string message = errnoText(what, name);
+        ::unlink(temp.c_str());
+        throw FileAccessError(message);
+    };
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd.get(), bytes.data() + done, bytes.size() - done);
+        const ssize_t n = injectedFault(WriteStep::write, path)
+                              ? -1
+                              : ::write(fd.get(), bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
             }
-            const std::string message = errnoText("cannot write", temp);
-            ::unlink(temp.c_str());
-            throw FileAccessError(message);
+            fail("cannot write", temp);
         }
         done += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd.get()) != 0 || ::close(fd.release()) != 0) {
-        const std::string message = errnoText("cannot write", temp);
-        ::unlink(temp.c_str());
-        throw FileAccessError(message);
+    if (injectedFault(WriteStep::flush, path) || ::fsync(fd.get()) != 0 ||
+        ::close(fd.release()) != 0) {
+        fail("cannot write", temp);
     }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        const std::string message = errnoText("cannot replace", path);
-        ::unlink(temp.c_str());
-        throw FileAccessError(message);
+    if (injectedFault(WriteStep::rename, path) || ::rename(temp.c_str(), path.c_str()) != 0) {
+        fail("cannot replace", path);
     }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -26,6 +27,14 @@ std::string readFile(const std::string& path);
 // Writes beside the target, flushes to disk and renames over the target, so that a failed write
 // never leaves a half-written file in place of a good one. Throws FileAccessError.
 void writeFileAtomic(const std::string& path, std::string_view bytes);
+
+// The steps of an atomic write. A test can make one step fail as the system would (a full disk,
+// a failing device, a refused rename) to see that every writer reports it and keeps the old file.
+enum class WriteStep { create, write, flush, rename };
+// Called before each step with the target path; returning true makes that step fail with EIO.
+// An empty function (the default) injects nothing.
+using WriteFaultHook = std::function<bool(WriteStep step, const std::string& path)>;
+void setWriteFaultHook(WriteFaultHook hook);
 
 bool fileExists(const std::string& path);
 

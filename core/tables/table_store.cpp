@@ -1,5 +1,8 @@
 #include "tables/table_store.h"
 
+#include <cctype>
+
+#include "base/text_format.h"
 #include "tables/section_properties.h"
 #include "tables/table_files.h"
 
@@ -16,15 +19,43 @@ void addUnlessNamed(OwnedList<Row>& table, Row row) {
     table.append(std::move(row));
 }
 
-// Runs one table read; a damaged or unreadable file counts as a failed read and is reported.
+std::string notPlainName(const std::string& name, const char* consequence) {
+    return "the table file name \"" + shortExcerpt(name, 64) +
+           "\" is not a plain file name in the program folder; the table was " + consequence;
+}
+
+// Reads the table named `name` from the program folder, unless the name could lead elsewhere.
+// A damaged or unreadable file counts as a failed read and is reported; so is a name that is not
+// a plain file name. No file has the empty name.
 template <class Read>
-bool tryRead(Read read, TableProblems& problems) {
+bool tryReadNamed(const std::string& programFolder, const std::string& name, Read read,
+                  TableProblems& problems) {
+    if (name.empty()) {
+        return false;
+    }
+    if (!isPlainFileName(name)) {
+        problems.push_back(notPlainName(name, "not read"));
+        return false;
+    }
     try {
-        return read() == 0;
+        return read(programFolder + name) == 0;
     } catch (const std::exception& e) {
         problems.push_back(e.what());
         return false;
     }
+}
+
+// Windows opens these names, with any extension, as devices rather than files.
+bool isDeviceName(const std::string& name) {
+    std::string stem = name.substr(0, name.find('.'));
+    for (char& c : stem) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL") {
+        return true;
+    }
+    return stem.size() == 4 && (stem.rfind("COM", 0) == 0 || stem.rfind("LPT", 0) == 0) &&
+           stem[3] >= '1' && stem[3] <= '9';
 }
 
 CSteel namedSection(CSteel row) {
@@ -34,6 +65,18 @@ CSteel namedSection(CSteel row) {
 }
 
 }  // namespace
+
+bool isPlainFileName(const std::string& name) {
+    if (name.empty() || name == "." || name == ".." || isDeviceName(name)) {
+        return false;
+    }
+    for (const char c : name) {
+        if (c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 0x20) {
+            return false;
+        }
+    }
+    return true;
+}
 
 CSteel defaultHSection() {
     CSteel row;
@@ -63,22 +106,22 @@ CABolt defaultAnchorBolt() {
 TableProblems readNamedSectionTables(CKestoCnt& cnt, const std::string& programFolder,
                                      bool addDefaults) {
     TableProblems problems;
-    const bool hRead = tryRead(
-        [&] {
-            return readSectionTable(programFolder + cnt.hSteelTableName, cnt.hSteelTable,
-                                    cnt.hSteelTableTitle);
+    const bool hRead = tryReadNamed(
+        programFolder, cnt.hSteelTableName,
+        [&](const std::string& path) {
+            return readSectionTable(path, cnt.hSteelTable, cnt.hSteelTableTitle);
         },
         problems);
-    const bool tubeRead = tryRead(
-        [&] {
-            return readSectionTable(programFolder + cnt.tubeTableName, cnt.tubeTable,
-                                    cnt.tubeTableTitle);
+    const bool tubeRead = tryReadNamed(
+        programFolder, cnt.tubeTableName,
+        [&](const std::string& path) {
+            return readSectionTable(path, cnt.tubeTable, cnt.tubeTableTitle);
         },
         problems);
-    const bool boltRead = tryRead(
-        [&] {
-            return readBoltTable(programFolder + cnt.boltTableName, cnt.boltTable,
-                                 cnt.boltTableTitle);
+    const bool boltRead = tryReadNamed(
+        programFolder, cnt.boltTableName,
+        [&](const std::string& path) {
+            return readBoltTable(path, cnt.boltTable, cnt.boltTableTitle);
         },
         problems);
     if (addDefaults) {
@@ -111,7 +154,9 @@ TableProblems writeTablesAtProgramEnd(CKestoCnt& cnt, const std::string& program
         if (!modified) {
             return;
         }
-        if (writeFn(programFolder + name) == 0) {
+        if (!isPlainFileName(name)) {
+            problems.push_back(notPlainName(name, "not written"));
+        } else if (writeFn(programFolder + name) == 0) {
             modified = false;
         } else {
             problems.push_back("cannot write the table \"" + programFolder + name + "\"");

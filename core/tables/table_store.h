@@ -22,9 +22,16 @@ CSteel defaultHSection();
 CSteel defaultTubeSection();
 CABolt defaultAnchorBolt();
 
+// Whether a table file name from a document, "KestoBase.def" or the profile names a file in the
+// program folder itself: not empty, no folder separator ("/" or "\"), not "." or "..", no
+// drive or stream colon, no control character, no device name such as "CON" or "NUL.tbl".
+// Other names are never read or written.
+bool isPlainFileName(const std::string& name);
+
 // Reads the three tables named by the conditions. A file that is missing, of another kind or
 // damaged leaves its table and comment as they were; with `addDefaults` the table then gets its
-// built-in row unless a row of that name is already there. Damaged files are reported.
+// built-in row unless a row of that name is already there. Damaged files and names that are not
+// plain file names are reported.
 TableProblems readNamedSectionTables(CKestoCnt& cnt, const std::string& programFolder,
                                      bool addDefaults);
 
@@ -34,7 +41,8 @@ TableProblems loadTablesForNewDocument(CKestoCnt& cnt, const std::string& progra
                                        const Profile& profile);
 
 // The program end: edited material tables under the current unit, then each edited section or
-// bolt table (its flag cleared once written), then the three names into the profile.
+// bolt table (its flag cleared once written; a name that is not a plain file name is reported
+// and not written), then the three names into the profile.
 TableProblems writeTablesAtProgramEnd(CKestoCnt& cnt, const std::string& programFolder,
                                       int unitSystem, Profile& profile);
 

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <vector>
 
+#include "base/codepage.h"
 #include "tables/material_strength.h"
 #include "tables/section_properties.h"
 #include "tables/table_files.h"
@@ -36,6 +37,9 @@ class Source {
             }
             if (line.empty() || line[0] == '#') {
                 continue;
+            }
+            if (!encodeCp932(line)) {
+                fail(number, "the line is not UTF-8 text that code page 932 can hold");
             }
             if (line[0] == '@') {
                 directive(line, number);

@@ -1,0 +1,50 @@
+// The printed calculation report on any paint device: the printer, the print preview and PDF
+// all draw their sheets with this routine. Preparing lists the report once (the conditions
+// lines in the output unit, the message lines of every page, the sheet counts); each sheet is
+// then drawn in the device's own units.
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <vector>
+
+#include "report/print_layout.h"
+
+class QPagedPaintDevice;
+class QPainter;
+class QPaintDevice;
+
+namespace kesto {
+class KestoDocument;
+}
+
+namespace kesto::app {
+
+class ReportSheets {
+  public:
+    // The document's current page is never changed: every block is laid out apart from it.
+    explicit ReportSheets(KestoDocument& document);
+
+    int sheetCount() const { return counts_.total(); }
+    const SheetCounts& counts() const { return counts_; }
+
+    // Draws sheet `n` (1-based) with `painter`, which is active on `device`.
+    void paintSheet(QPainter& painter, const QPaintDevice& device, int n) const;
+
+    // Sheets `first` to `last` (1-based; 0 for the first or the last sheet), one per page of
+    // the device; false when the device cannot be painted on.
+    bool paintAll(QPagedPaintDevice& device, int first = 0, int last = 0) const;
+
+  private:
+    KestoDocument& document_;
+    PrintSettings settings_;
+    std::vector<std::string> conditionLines_;
+    SheetCounts counts_;
+};
+
+// The whole report written to a PDF file with its fonts embedded. Returns an empty text on
+// success, else the reason.
+QString writeReportPdf(KestoDocument& document, const QString& path);
+
+}  // namespace kesto::app

@@ -1,0 +1,176 @@
+// Every file the program writes is written whole or not at all: a failing write, flush or rename
+// (injected through the platform layer) or a killed process leaves the old file, the failure is
+// reported, and what was not saved stays marked as such.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "document/document.h"
+#include "model/new_document.h"
+#include "platform/files.h"
+#include "test_support.h"
+
+namespace kesto {
+namespace {
+
+using test::TempFolder;
+
+constexpr std::time_t kNoon = 1'700'000'000;
+constexpr WriteStep kSteps[] = {WriteStep::create, WriteStep::write, WriteStep::flush,
+                                WriteStep::rename};
+
+// Makes `step` fail for every write to a file whose name ends in one of `names` while in scope.
+class InjectedFault {
+  public:
+    InjectedFault(WriteStep step, std::vector<std::string> names) {
+        setWriteFaultHook([step, names](WriteStep s, const std::string& path) {
+            for (const std::string& name : names) {
+                if (s == step && path.size() >= name.size() &&
+                    path.compare(path.size() - name.size(), name.size(), name) == 0) {
+                    return true;
+                }
+            }
+            return false;
+        });
+    }
+    ~InjectedFault() { setWriteFaultHook({}); }
+    InjectedFault(const InjectedFault&) = delete;
+    InjectedFault& operator=(const InjectedFault&) = delete;
+};
+
+struct Program {
+    TempFolder dir;
+    IniProfile profile;
+    KestoDocument doc{dir.folder(), profile};
+    Program() { doc.onNewDocument(kNoon); }
+};
+
+// The folder holds no half-written file beside `path`.
+bool noTemporaryBeside(const std::string& path) {
+    return !std::filesystem::exists(path + ".saving~");
+}
+
+TEST(WriteFaults, AFailedSaveKeepsTheOldFileAndTheDocumentModified) {
+    Program p;
+    const std::string path = p.dir.file("building.kso");
+    p.doc.save(path);
+    const std::string saved = readFile(path);
+    for (const WriteStep step : kSteps) {
+        p.doc.setBuildingTexts("新しい名前", "2026/12/08", "");
+        {
+            InjectedFault fault(step, {"building.kso"});
+            EXPECT_THROW(p.doc.save(path), FileAccessError);
+        }
+        EXPECT_EQ(readFile(path), saved);
+        EXPECT_TRUE(p.doc.isModified());
+        EXPECT_TRUE(noTemporaryBeside(path));
+    }
+}
+
+TEST(WriteFaults, TheDefaultDataFileKeepsItsOldFormAndTheFailureIsAWarning) {
+    Program p;
+    const std::string path = p.dir.file("building.kso");
+    const std::string defaults = p.dir.file(kDefaultsFileName);
+    p.doc.save(path);
+    const std::string old = readFile(defaults);
+    p.doc.setUnitSystem(0);
+    for (const WriteStep step : kSteps) {
+        {
+            InjectedFault fault(step, {kDefaultsFileName});
+            p.doc.save(path);
+        }
+        EXPECT_FALSE(p.doc.isModified());  // the document itself is saved
+        const auto warnings = p.doc.takeWarnings();
+        ASSERT_EQ(warnings.size(), 1u);
+        EXPECT_NE(warnings[0].find(defaults), std::string::npos) << warnings[0];
+        EXPECT_EQ(readFile(defaults), old);
+        EXPECT_TRUE(noTemporaryBeside(defaults));
+    }
+    p.doc.save(path);
+    EXPECT_TRUE(p.doc.takeWarnings().empty());
+    EXPECT_EQ(parseDefaults(readFile(defaults), kDefaultsFileName).unitSystem, 0);
+}
+
+TEST(WriteFaults, TheDetailFileKeepsItsOldFormAndTheFailureIsAWarning) {
+    Program p;
+    DocumentData data;
+    installBuiltInDefaults(data.conditions);
+    data.conditions.writeDetailFile = 1;
+    data.conditions.pages.append(makeNewPage(data.conditions, 1));
+    const std::string path = p.dir.file("detail.kso");
+    writeFileAtomic(path, serializeDocument(data));
+    p.doc.open(path);
+    const std::string detail = p.dir.file("temp.csv");
+    writeFileAtomic(detail, "old");
+    for (const WriteStep step : kSteps) {
+        {
+            InjectedFault fault(step, {"temp.csv"});
+            p.doc.calculateAllPages();
+        }
+        const auto warnings = p.doc.takeWarnings();
+        ASSERT_EQ(warnings.size(), 1u);
+        EXPECT_NE(warnings[0].find(detail), std::string::npos) << warnings[0];
+        EXPECT_EQ(readFile(detail), "old");
+        EXPECT_FALSE(p.doc.data().conditions.detailLines.empty());
+        EXPECT_TRUE(noTemporaryBeside(detail));
+    }
+}
+
+TEST(WriteFaults, TablesAtProgramEndAreReportedAndWrittenNextTime) {
+    Program p;
+    p.doc.sectionTableEdited(KestoDocument::SectionTable::hShapes, "自社H.tbl", "自社");
+    p.doc.materialTableEdited(true);
+    const std::vector<std::string> names = {"ConcRawSI.tbl", "自社H.tbl"};
+    for (const WriteStep step : kSteps) {
+        InjectedFault fault(step, names);
+        const auto problems = p.doc.endProgram();
+        ASSERT_EQ(problems.size(), 2u);
+        for (std::size_t i = 0; i < 2; ++i) {
+            EXPECT_NE(problems[i].find(names[i]), std::string::npos) << problems[i];
+            EXPECT_FALSE(fileExists(p.dir.file(names[i])));
+            EXPECT_TRUE(noTemporaryBeside(p.dir.file(names[i])));
+        }
+    }
+    EXPECT_TRUE(p.doc.endProgram().empty());
+    EXPECT_TRUE(fileExists(p.dir.file("自社H.tbl")));
+    EXPECT_TRUE(fileExists(p.dir.file("ConcRawSI.tbl")));
+}
+
+// A child process saves a large document over and over, alternating two building names, and is
+// killed at random moments: the file on disk always reads whole as one of the saved versions.
+TEST(WriteFaults, AProcessKilledWhileSavingLeavesAWholeFile) {
+    Program p;
+    for (int i = 0; i < 3000; ++i) {
+        p.doc.insertPage();
+    }
+    const std::string path = p.dir.file("large.kso");
+    p.doc.setBuildingTexts("A", "", "");
+    p.doc.save(path);
+    std::mt19937 random(20261208);
+    for (int round = 0; round < 12; ++round) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int n = 0;; ++n) {
+                p.doc.setBuildingTexts(n % 2 == 0 ? "B" : "A", "", "");
+                p.doc.save(path);
+            }
+        }
+        usleep(1000 + random() % 40'000);
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        const DocumentData back = parseDocument(readFile(path), path);
+        EXPECT_TRUE(back.buildingName == "A" || back.buildingName == "B") << back.buildingName;
+        EXPECT_EQ(back.conditions.pages.size(), 3001u);
+        EXPECT_NO_THROW(parseDefaults(readFile(p.dir.file(kDefaultsFileName)), "def"));
+    }
+}
+
+}  // namespace
+}  // namespace kesto
