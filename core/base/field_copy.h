@@ -20,15 +20,21 @@ namespace kesto {
 template <class Keep>
 class FieldCopy {
   public:
+    // The copy works in the current format: every field is there, none is read from a file.
+    static constexpr bool kReading = false;
+
     explicit FieldCopy(Keep keep) : keep_(keep) {}
 
-    // The copy works in the current format: every field is there.
     bool has(std::string_view) const { return true; }
     template <class T, class V>
     void absent(const T&, const V&) {}
 
     template <class T>
     void byte(T& v, const char* name) {
+        pass<std::int64_t>(v, name);
+    }
+    template <class T>
+    void byteCode(T& v, const char* name, unsigned) {
         pass<std::int64_t>(v, name);
     }
     template <class T>
