@@ -30,7 +30,6 @@ bool isDocumentUrl(const QUrl& url) {
 
 MainWindow::MainWindow(QSettings& settings, std::string programFolder, QWidget* parent)
     : QMainWindow(parent),
-      settings_(settings),
       profile_(settings),
       document_(std::make_unique<KestoDocument>(std::move(programFolder), profile_)),
       recent_(settings),

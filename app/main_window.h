@@ -104,7 +104,6 @@ class MainWindow : public QMainWindow {
     void warnAboutTables(const TableProblems& problems);
 
     std::unique_ptr<QPrinter> printer_;
-    QSettings& settings_;
     SettingsProfile profile_;
     std::unique_ptr<KestoDocument> document_;
     QUndoStack undo_;

@@ -66,7 +66,11 @@ void MainWindow::exportPdf() {
 }
 
 bool MainWindow::writePdf(const QString& path) {
-    const QString error = writeReportPdf(*document_, path);
+    // The paper and orientation of the printer set-up, so that wide block sheets fit.
+    QPageLayout layout = printer().pageLayout();
+    layout.setMinimumMargins(QMarginsF());
+    layout.setMargins(QMarginsF());
+    const QString error = writeReportPdf(*document_, path, layout);
     if (!error.isEmpty()) {
         QMessageBox::warning(this, windowTitle(), error);
         return false;

@@ -1,8 +1,6 @@
 #include "app/print/report_sheets.h"
 
 #include <QCoreApplication>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -114,10 +112,10 @@ bool ReportSheets::paintAll(QPagedPaintDevice& device, int first, int last) cons
     return painter.end();
 }
 
-QString writeReportPdf(KestoDocument& document, const QString& path) {
+QString writeReportPdf(KestoDocument& document, const QString& path, const QPageLayout& layout) {
     QPdfWriter pdf(path);
     pdf.setResolution(kPdfResolution);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    pdf.setPageLayout(layout);
     pdf.setCreator(QCoreApplication::applicationName());
     const QString building = QString::fromStdString(document.buildingName());
     pdf.setTitle(building.isEmpty() ? QCoreApplication::applicationName() : building);

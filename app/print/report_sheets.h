@@ -4,6 +4,8 @@
 // then drawn in the device's own units.
 #pragma once
 
+#include <QPageLayout>
+#include <QPageSize>
 #include <QString>
 
 #include <string>
@@ -43,8 +45,10 @@ class ReportSheets {
     SheetCounts counts_;
 };
 
-// The whole report written to a PDF file with its fonts embedded. Returns an empty text on
-// success, else the reason.
-QString writeReportPdf(KestoDocument& document, const QString& path);
+// The whole report written to a PDF file with its fonts embedded, on sheets of `layout` (A4
+// portrait without margins by default). Returns an empty text on success, else the reason.
+QString writeReportPdf(KestoDocument& document, const QString& path,
+                       const QPageLayout& layout = QPageLayout(QPageSize(QPageSize::A4),
+                                                               QPageLayout::Portrait, QMarginsF()));
 
 }  // namespace kesto::app

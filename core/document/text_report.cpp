@@ -100,8 +100,9 @@ std::string renderTextReport(KestoDocument& doc) {
     const PrintSettings& s = doc.printSettings();
     doc.rebuildMessageLines();
     const std::vector<std::string> printLines = doc.buildConditionLines(true);
+    // Counted from the lines printed (the output unit's), so that none is lost.
     const SheetCounts counts =
-        countSheets(s, doc.conditionLines().size(), static_cast<std::size_t>(doc.pageCount()),
+        countSheets(s, printLines.size(), static_cast<std::size_t>(doc.pageCount()),
                     doc.messageLines().size());
 
     // One character per width unit and one line per row; margins and page-number offsets,

@@ -1,6 +1,9 @@
 // The printed report: sheet counts, block placement and page numbers drawn on a recording
 // device of known resolution, the print preview, and PDF output.
+#include <QCheckBox>
 #include <QFile>
+#include <QImage>
+#include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
@@ -14,6 +17,8 @@
 #include "app/paint/grid_font.h"
 #include "app/print/report_sheets.h"
 #include "base/codepage.h"
+#include "dialogs/print_page_dialog.h"
+#include "modal_closer.h"
 #include "qt_test_support.h"
 #include "recording_device.h"
 
@@ -59,6 +64,29 @@ bool hasRect(const std::vector<Recorded>& items, const QRect& r) {
     });
 }
 
+// Sheet `n` on a white A4 image of the same resolution.
+QImage sheetImage(ReportSheets& sheets, int n) {
+    QImage image(kA4, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(kDpi / 0.0254));
+    image.setDotsPerMeterY(qRound(kDpi / 0.0254));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    sheets.paintSheet(painter, image, n);
+    return image;
+}
+
+// Whether anything is drawn inside `r`.
+bool inked(const QImage& image, const QRect& r) {
+    for (int y = std::max(0, r.top()); y <= std::min(image.height() - 1, r.bottom()); ++y) {
+        for (int x = std::max(0, r.left()); x <= std::min(image.width() - 1, r.right()); ++x) {
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 GridFont widenedGrid(const PrintSettings& s) {
     RecordingDevice device(kDpi, kA4);
     GridFont g = makeGridFont(s.printFont, device);
@@ -73,7 +101,9 @@ class PrintTest : public QObject {
     Q_OBJECT
   private slots:
     void sevenPagesAtTwoByTwoFillTwoSheetsTheSecondWithThreeBlocks();
+    void pageNumbersFollowTheSheetAndSkipZero();
     void policySheetsAreCountedFromThePrintedLines();
+    void pageDialogRefusesNonIntegersAndValuesOutOfRange();
     void previewShowsEverySheet();
     void pdfHoldsEverySheetAndRefusesAnUnwritableFile();
 };
@@ -117,6 +147,38 @@ void PrintTest::sevenPagesAtTwoByTwoFillTwoSheetsTheSecondWithThreeBlocks() {
                                           second.cells.front())));
 }
 
+void PrintTest::pageNumbersFollowTheSheetAndSkipZero() {
+    TestProgram program;
+    MainWindow w(program.settings(), program.folder());
+    KestoDocument& d = w.document();
+    makePages(d, 2);
+    PrintSettings s = blocksOnly(1, 1);
+    s.firstPageNumber = 7;
+    d.setPrintSettings(s);
+    const GridFont g = widenedGrid(s);
+    const DeviceMetrics m{kDpi, kDpi, g.charWidth, g.lineHeight, kA4.width(), kA4.height()};
+    // The number's place, three characters of the widened grid centred at the bottom.
+    const TextPosition p = pageNumberPosition(s, m, 3);
+    QCOMPARE(p.x, (kA4.width() - 3 * g.charWidth) / 2);
+    QCOMPARE(p.y, kA4.height() - g.lineHeight - mmToDevice(kDpi, 10));
+    const QRect number(p.x, p.y, 3 * g.charWidth, g.lineHeight);
+    const QRect left(0, p.y, p.x - 1, g.lineHeight);
+    {
+        // With neither conditions nor messages printed, sheet 1 is the first block sheet and
+        // carries the first number.
+        ReportSheets sheets(d);
+        QCOMPARE(sheets.sheetCount(), 2);
+        const QImage first = sheetImage(sheets, 1);
+        QVERIFY(inked(first, number));
+        QVERIFY(!inked(first, left));
+    }
+    s.firstPageNumber = 0;
+    d.setPrintSettings(s);
+    ReportSheets sheets(d);
+    QVERIFY(!inked(sheetImage(sheets, 1), number));
+    QVERIFY(inked(sheetImage(sheets, 2), number));
+}
+
 void PrintTest::policySheetsAreCountedFromThePrintedLines() {
     TestProgram program;
     MainWindow w(program.settings(), program.folder());
@@ -136,6 +198,45 @@ void PrintTest::policySheetsAreCountedFromThePrintedLines() {
     s.linesPerSheet = static_cast<int>(d.buildConditionLines(true).size()) - 1;
     d.setPrintSettings(s);
     QCOMPARE(ReportSheets(d).counts().policy, 2);
+}
+
+void PrintTest::pageDialogRefusesNonIntegersAndValuesOutOfRange() {
+    PrintSettings initial;
+    initial.pageNumberAlign = 2;
+    dialogs::PrintPageDialog dialog(initial);
+    const auto edits = dialog.findChildren<QLineEdit*>();
+    // In order: 横配列数, 縦配列数, 左余白, 上余白, 行数, 開始番号, 上下位置, 左右位置, 番号書式.
+    QCOMPARE(edits.size(), 9);
+    QCOMPARE(edits[8]->text(), QStringLiteral("-%d-"));
+    const auto attempt = [&](int field, const QString& text) {
+        edits[field]->setText(text);
+        test::ModalCloser closer;
+        dialog.accept();
+        return closer.messages.value(0);
+    };
+    QCOMPARE(attempt(0, QStringLiteral("11")),
+             QStringLiteral("1 から 10 までの整数を入力してください。"));
+    QCOMPARE(attempt(0, QStringLiteral("2.5")), QStringLiteral("整数を入力してください。"));
+    edits[0]->setText(QStringLiteral("2"));
+    QCOMPARE(attempt(4, QStringLiteral("4")),
+             QStringLiteral("5 から 999 までの整数を入力してください。"));
+    QVERIFY(dialog.result() != QDialog::Accepted);
+    edits[0]->setText(QStringLiteral("3"));
+    edits[4]->setText(QStringLiteral("999"));
+    edits[5]->setText(QStringLiteral("0"));
+    edits[8]->setText(QStringLiteral("P.%d"));
+    dialog.findChildren<QCheckBox*>()[1]->setChecked(false);
+    QCOMPARE(attempt(2, QStringLiteral("-5")), QString());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    const PrintSettings& s = dialog.settings();
+    QCOMPARE(s.blocksAcross, 3);
+    QCOMPARE(s.linesPerSheet, 999);
+    QCOMPARE(s.leftMarginMm, -5);
+    QCOMPARE(s.firstPageNumber, 0);
+    QCOMPARE(s.pageNumberFormat, std::string("P.%d"));
+    QCOMPARE(s.printMessages, 0);
+    QCOMPARE(s.printPolicy, 1);
+    QCOMPARE(s.pageNumberAlign, 2);
 }
 
 void PrintTest::previewShowsEverySheet() {
