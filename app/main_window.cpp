@@ -64,6 +64,8 @@ void MainWindow::buildMenus() {
     fileMenu_->addSeparator();
     add(fileMenu_, {filePrint, filePrintPreview, printSetup, exportPdf});
     fileMenu_->addSeparator();
+    add(fileMenu_, {importStresses, exportStresses});
+    fileMenu_->addSeparator();
     recentEnd_ = fileMenu_->addSeparator();
     add(fileMenu_, {exit});
     rebuildRecentFiles();
@@ -132,6 +134,8 @@ void MainWindow::connectCommands() {
     on(exportPdf, [this] { this->exportPdf(); });
     on(printFont, [this] { choosePrintFont(); });
     on(printPage, [this] { editPrintPage(); });
+    on(importStresses, [this] { importStressesWithDialog(); });
+    on(exportStresses, [this] { exportStressesWithDialog(); });
     on(exit, [this] { close(); });
     on(undo, [this] { undo_.undo(); });
     on(redo, [this] { undo_.redo(); });
