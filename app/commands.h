@@ -16,6 +16,8 @@ enum class Command {
     filePrintPreview,
     printSetup,
     exportPdf,
+    importStresses,
+    exportStresses,
     exit,
     undo,
     redo,

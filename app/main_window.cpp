@@ -30,7 +30,6 @@ bool isDocumentUrl(const QUrl& url) {
 
 MainWindow::MainWindow(QSettings& settings, std::string programFolder, QWidget* parent)
     : QMainWindow(parent),
-      settings_(settings),
       profile_(settings),
       document_(std::make_unique<KestoDocument>(std::move(programFolder), profile_)),
       recent_(settings),
@@ -64,6 +63,8 @@ void MainWindow::buildMenus() {
     add(fileMenu_, {fileNew, fileOpen, fileSave, fileSaveAs});
     fileMenu_->addSeparator();
     add(fileMenu_, {filePrint, filePrintPreview, printSetup, exportPdf});
+    fileMenu_->addSeparator();
+    add(fileMenu_, {importStresses, exportStresses});
     fileMenu_->addSeparator();
     recentEnd_ = fileMenu_->addSeparator();
     add(fileMenu_, {exit});
@@ -133,6 +134,8 @@ void MainWindow::connectCommands() {
     on(exportPdf, [this] { this->exportPdf(); });
     on(printFont, [this] { choosePrintFont(); });
     on(printPage, [this] { editPrintPage(); });
+    on(importStresses, [this] { importStressesWithDialog(); });
+    on(exportStresses, [this] { exportStressesWithDialog(); });
     on(exit, [this] { close(); });
     on(undo, [this] { undo_.undo(); });
     on(redo, [this] { undo_.redo(); });

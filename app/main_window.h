@@ -55,6 +55,14 @@ class MainWindow : public QMainWindow {
     bool save();
     bool saveAs();
 
+    // --- Stress table ----------------------------------------------------------------------
+    // Reads a stress table into the pages as one undo step. Unknown marks first ask whether to
+    // add their pages; any other problem is listed and nothing changes. False when nothing was
+    // read.
+    bool importStresses(const std::string& bytes, const QString& name);
+    void importStressesWithDialog();
+    void exportStressesWithDialog();
+
     // --- Pages -----------------------------------------------------------------------------
     void goToPage(int index);
     void insertPage();
@@ -104,7 +112,6 @@ class MainWindow : public QMainWindow {
     void warnAboutTables(const TableProblems& problems);
 
     std::unique_ptr<QPrinter> printer_;
-    QSettings& settings_;
     SettingsProfile profile_;
     std::unique_ptr<KestoDocument> document_;
     QUndoStack undo_;

@@ -104,4 +104,22 @@ void ReorderPagesCommand::undo() {
     document_.goToPage(currentBefore_);
 }
 
+PagesCommand::PagesCommand(KestoDocument& document, OwnedList<CKesto> before, const QString& text)
+    : QUndoCommand(text),
+      document_(document),
+      before_(std::move(before)),
+      after_(document.conditions().pages) {}
+
+void PagesCommand::redo() {
+    if (done_) {
+        done_ = false;
+        return;
+    }
+    document_.replacePages(after_);
+}
+
+void PagesCommand::undo() {
+    document_.replacePages(before_);
+}
+
 }  // namespace kesto::app

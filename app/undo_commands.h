@@ -79,4 +79,19 @@ class ReorderPagesCommand : public QUndoCommand {
     int currentAfter_;
 };
 
+// A change of many pages at once that the document has already made (a stress import): the
+// first redo does nothing; undo and redo put the whole page list back.
+class PagesCommand : public QUndoCommand {
+  public:
+    PagesCommand(KestoDocument& document, OwnedList<CKesto> before, const QString& text);
+    void redo() override;
+    void undo() override;
+
+  private:
+    KestoDocument& document_;
+    OwnedList<CKesto> before_;
+    OwnedList<CKesto> after_;
+    bool done_ = true;
+};
+
 }  // namespace kesto::app

@@ -145,7 +145,8 @@ int runCalc(const std::vector<std::string>& args) {
             cnt, doc.unitSystem,
             detailHeader(std::filesystem::absolute(path).string(), cnt, doc.unitSystem),
             messageLines);
-        writeFileAtomic(parsed.value("--detail"), detailFileBytes(cnt.detailLines));
+        writeFileAtomic(parsed.value("--detail"), detailFileBytes(cnt.detailLines),
+                        Flush::bySystem);
     } else {
         recalculateOnOpen(cnt, doc.unitSystem, messageLines);
     }

@@ -42,7 +42,8 @@ int runDump(const std::vector<std::string>& args) {
         return kExitOk;
     }
     const DocumentData doc = parseDocument(bytes, path);
-    std::cout << documentToJson(doc).dump(2) << "\n";
+    writeDocumentJson(doc, std::cout);
+    std::cout << "\n";
     return kExitOk;
 }
 

@@ -28,7 +28,7 @@ int runReport(const std::vector<std::string>& args) {
         settings.outputUnitSystem = unit == "si" ? 1 : 0;
         doc.setPrintSettings(settings);
     }
-    writeFileAtomic(parsed.value("-o"), renderTextReport(doc));
+    writeFileAtomic(parsed.value("-o"), renderTextReport(doc), Flush::bySystem);
     return kExitOk;
 }
 

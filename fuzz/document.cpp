@@ -9,14 +9,11 @@
 using namespace kesto;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    DocumentData doc;
-    try {
-        doc = parseDocument(fuzz::bytesOf(data, size), "fuzz.kso");
-    } catch (const FileFormatError&) {
-        return 0;
-    } catch (const DocumentRefused&) {
+    auto read = fuzz::readableDocument(data, size);
+    if (!read) {
         return 0;
     }
+    DocumentData& doc = *read;
     const std::string stored = serializeDocument(doc);
     fuzz::require(serializeDocument(parseDocument(stored, "stored.kso")) == stored,
                   "a stored document reads back differently");

@@ -5,7 +5,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
+
+#include "base/archive.h"
+#include "model/document_file.h"
 
 namespace kesto::fuzz {
 
@@ -18,6 +22,17 @@ inline void require(bool ok, const char* what) {
     if (!ok) {
         std::fprintf(stderr, "finding: %s\n", what);
         std::abort();
+    }
+}
+
+// The document the bytes hold, or nothing when the reader refuses them.
+inline std::optional<DocumentData> readableDocument(const std::uint8_t* data, std::size_t size) {
+    try {
+        return parseDocument(bytesOf(data, size), "fuzz.kso");
+    } catch (const FileFormatError&) {
+        return std::nullopt;
+    } catch (const DocumentRefused&) {
+        return std::nullopt;
     }
 }
 

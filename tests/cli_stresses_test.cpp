@@ -1,7 +1,6 @@
 // The batch tool's stress table commands and the results table of calc.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <nlohmann/json.hpp>
 
 #include "base/csv.h"
@@ -11,18 +10,10 @@
 namespace kesto {
 namespace {
 
+using test::exampleDocuments;
 using test::runCli;
 using test::slurp;
 using test::TempFolder;
-
-std::vector<std::string> exampleDocuments() {
-    std::vector<std::string> paths;
-    for (const auto& entry :
-         std::filesystem::directory_iterator(std::string(KESTO_PROGRAM_FOLDER) + "examples")) {
-        paths.push_back(entry.path().string());
-    }
-    return paths;
-}
 
 TEST(StressesCommand, ExportThenImportIsTheSameDocument) {
     TempFolder temp;

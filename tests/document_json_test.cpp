@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "model/document_json.h"
 #include "model/new_document.h"
 
@@ -32,6 +34,21 @@ TEST(DocumentJson, ExportNamesEveryFieldAndRoundTripsExactly) {
     const auto parsed = nlohmann::json::parse(j.dump());
     const DocumentData back = documentFromJson(parsed);
     EXPECT_EQ(serializeDocument(back), serializeDocument(doc));
+}
+
+// The dump is written page by page, with the very bytes of the whole tree's layout.
+TEST(DocumentJson, StreamedDumpIsTheTreeDumpByteForByte) {
+    DocumentData doc = sample();
+    for (std::size_t pages : {0u, 1u, 3u}) {
+        doc.conditions.pages.clear();
+        for (std::size_t i = 0; i < pages; ++i) {
+            doc.conditions.pages.append(makeNewPage(doc.conditions, 1)).mark =
+                "C\n" + std::to_string(i);
+        }
+        std::ostringstream out;
+        writeDocumentJson(doc, out);
+        EXPECT_EQ(out.str(), documentToJson(doc).dump(2)) << pages;
+    }
 }
 
 TEST(DocumentJson, LeftOutFieldsTakeTheDefaultsOfANewRecord) {

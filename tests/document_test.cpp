@@ -517,5 +517,32 @@ TEST(Document, CalculatingCollectsMessagesAndWritesTheDetailFile) {
     EXPECT_EQ(std::count(doc->messageLines().begin(), doc->messageLines().end(), "[C]"), 2);
 }
 
+TEST(Document, StressImportAppliesWholeOrNotAtAllAndCanBeTakenBack) {
+    Program p;
+    auto doc = p.start();
+    doc->currentPage()->mark = "C1";
+    doc->setModified(false);
+    const OwnedList<CKesto> before = doc->conditions().pages;
+    const auto refused =
+        doc->importStressTable("mark,dir,case,N,M,Q\nC1,X,G,1,2,3\nC2,X,G,1,2,3\n", false);
+    ASSERT_EQ(refused.problems.size(), 1u);
+    EXPECT_TRUE(refused.problems[0].unknownMark);
+    EXPECT_FALSE(doc->isModified());
+    EXPECT_EQ(doc->conditions().pages, before);
+
+    const auto applied =
+        doc->importStressTable("mark,dir,case,N,M,Q\nC1,X,G,1,2,3\nC2,X,G,4,5,6\n", true);
+    EXPECT_TRUE(applied.problems.empty());
+    EXPECT_TRUE(doc->isModified());
+    ASSERT_EQ(doc->pageCount(), 2);
+    EXPECT_EQ(doc->conditions().pages[1].basicStresses[0][0], (CStress{"G", 5, 6, 4}));
+    EXPECT_EQ(doc->stressTable().substr(3, 20), "mark,dir,case,N,M,Q\r");
+
+    doc->goToPage(1);
+    doc->replacePages(before);
+    EXPECT_EQ(doc->conditions().pages, before);
+    EXPECT_EQ(doc->currentPageIndex(), 0);
+}
+
 }  // namespace
 }  // namespace kesto

@@ -2,8 +2,6 @@
 // reads back to the same document, and refused whole, line by line, when anything is wrong.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "base/codepage.h"
 #include "base/csv.h"
 #include "calc_test_support.h"
@@ -11,18 +9,10 @@
 #include "model/new_document.h"
 #include "model/stress_table.h"
 #include "platform/files.h"
+#include "test_support.h"
 
 namespace kesto {
 namespace {
-
-std::vector<std::string> exampleDocuments() {
-    std::vector<std::string> paths;
-    for (const auto& entry :
-         std::filesystem::directory_iterator(std::string(KESTO_PROGRAM_FOLDER) + "examples")) {
-        paths.push_back(entry.path().string());
-    }
-    return paths;
-}
 
 // A document of two pages, C1 and C2, with the built-in cases G and K.
 DocumentData twoPages() {
@@ -46,7 +36,7 @@ std::vector<std::string> problemLines(const StressTableImport& result) {
 }
 
 TEST(StressTable, ExportThenImportChangesNothing) {
-    const auto paths = exampleDocuments();
+    const auto paths = test::exampleDocuments();
     ASSERT_GE(paths.size(), 2u);
     for (const std::string& path : paths) {
         const std::string bytes = readFile(path);

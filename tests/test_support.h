@@ -1,10 +1,12 @@
-// Helpers shared by the tests: byte strings written as hex, and temporary folders.
+// Helpers shared by the tests: byte strings written as hex, the example documents, and
+// temporary folders.
 #pragma once
 
 #include <filesystem>
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/codepage.h"
 #include "platform/files.h"
@@ -34,6 +36,16 @@ inline std::string bytesOf(std::string_view hex) {
         }
     }
     return out;
+}
+
+// The example documents the build puts in the program folder.
+inline std::vector<std::string> exampleDocuments() {
+    std::vector<std::string> paths;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(KESTO_PROGRAM_FOLDER) + "examples")) {
+        paths.push_back(entry.path().string());
+    }
+    return paths;
 }
 
 // A folder of its own under the system's temporary folder, removed with its content.

@@ -99,34 +99,25 @@ Utf8Char bmpCharAt(std::string_view text, std::size_t i) {
 // and a few hundred other characters, and a lookup costs a small part of an iconv call.
 class EncodeTable {
   public:
-    enum class Result { appended, noCode, irregular };
-
-    // Appends the code of `ch`, whose UTF-8 form is `utf8`.
-    Result append(std::string& out, Utf8Char ch, std::string_view utf8) {
-        std::uint16_t& entry = codes_[ch.codePoint];
-        if (entry == kUnknown) {
-            entry = ask(utf8);
-        }
-        if (entry == kNoCode || entry == kIrregular) {
-            return entry == kNoCode ? Result::noCode : Result::irregular;
-        }
-        if (entry < kTwoBytes) {
-            out += static_cast<char>(entry & 0xFF);
-        } else {
-            out += static_cast<char>(entry >> 8);
-            out += static_cast<char>(entry & 0xFF);
-        }
-        return Result::appended;
-    }
-
-  private:
     // An entry is a code of one byte (kOneByte | byte) or two (lead byte << 8 | trail byte,
     // the lead byte 0x81 or above), or one of the markers.
-    static constexpr std::uint16_t kUnknown = 0;
     static constexpr std::uint16_t kOneByte = 0x100;
     static constexpr std::uint16_t kTwoBytes = 0x200;
     static constexpr std::uint16_t kIrregular = 0xFFFE;  // an answer no entry can hold
     static constexpr std::uint16_t kNoCode = 0xFFFF;
+
+    // The entry of `ch`, whose UTF-8 form is `utf8`.
+    std::uint16_t entry(Utf8Char ch, std::string_view utf8) {
+        std::uint16_t& e = codes_[ch.codePoint];
+        if (e == kUnknown) {
+            e = ask(utf8);
+        }
+        return e;
+    }
+    static std::size_t length(std::uint16_t code) { return code < kTwoBytes ? 1 : 2; }
+
+  private:
+    static constexpr std::uint16_t kUnknown = 0;
 
     static std::uint16_t ask(std::string_view utf8) {
         const auto code = toCp932().convert(utf8);
@@ -158,33 +149,35 @@ EncodeTable& encodeTable() {
 
 // Whatever the table cannot answer goes to iconv whole, which then decides.
 bool appendCp932(std::string& out, std::string_view utf8) {
+    // Code page 932 never takes more bytes than UTF-8: room for all of it, trimmed at the end.
     const std::size_t start = out.size();
+    out.resize(start + utf8.size());
+    char* dst = out.data() + start;
     EncodeTable& table = encodeTable();
     for (std::size_t i = 0; i < utf8.size();) {
-        std::size_t ascii = i;
-        while (ascii < utf8.size() && static_cast<unsigned char>(utf8[ascii]) < 0x80) {
-            ++ascii;
-        }
-        out.append(utf8.data() + i, ascii - i);
-        i = ascii;
-        if (i == utf8.size()) {
-            break;
+        if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+            *dst++ = utf8[i++];
+            continue;
         }
         const Utf8Char ch = bmpCharAt(utf8, i);
-        const auto result = ch.length == 0 ? EncodeTable::Result::irregular
-                                           : table.append(out, ch, utf8.substr(i, ch.length));
-        if (result == EncodeTable::Result::noCode) {
+        const std::uint16_t code =
+            ch.length == 0 ? EncodeTable::kIrregular : table.entry(ch, utf8.substr(i, ch.length));
+        if (code == EncodeTable::kNoCode || code == EncodeTable::kIrregular) {
             out.resize(start);
-            return false;
-        }
-        if (result == EncodeTable::Result::irregular) {
-            out.resize(start);
+            if (code == EncodeTable::kNoCode) {
+                return false;
+            }
             auto whole = toCp932().convert(utf8);
             out += whole.value_or(std::string());
             return whole.has_value();
         }
+        if (code >= EncodeTable::kTwoBytes) {
+            *dst++ = static_cast<char>(code >> 8);
+        }
+        *dst++ = static_cast<char>(code & 0xFF);
         i += ch.length;
     }
+    out.resize(static_cast<std::size_t>(dst - out.data()));
     return true;
 }
 
@@ -241,7 +234,6 @@ std::size_t lengthThroughIconv(std::string_view utf8) {
 
 std::size_t cp932Length(std::string_view utf8) {
     std::size_t n = 0;
-    std::string code;  // one character's code: never allocated
     for (std::size_t i = 0; i < utf8.size();) {
         if (static_cast<unsigned char>(utf8[i]) < 0x80) {
             ++n;
@@ -249,14 +241,13 @@ std::size_t cp932Length(std::string_view utf8) {
             continue;
         }
         const Utf8Char ch = bmpCharAt(utf8, i);
-        code.clear();
-        const auto result = ch.length == 0
-                                ? EncodeTable::Result::irregular
-                                : encodeTable().append(code, ch, utf8.substr(i, ch.length));
-        if (result == EncodeTable::Result::irregular) {
+        const std::uint16_t code = ch.length == 0
+                                       ? EncodeTable::kIrregular
+                                       : encodeTable().entry(ch, utf8.substr(i, ch.length));
+        if (code == EncodeTable::kIrregular) {
             return lengthThroughIconv(utf8);
         }
-        n += result == EncodeTable::Result::appended ? code.size() : 1;
+        n += code == EncodeTable::kNoCode ? 1 : EncodeTable::length(code);
         i += ch.length;
     }
     return n;

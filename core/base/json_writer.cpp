@@ -54,14 +54,14 @@ void JsonWriter::value(double v) {
     // The library's own conversion (Grisu2), so that every digit matches its dump.
     char buffer[64];
     char* end = nlohmann::detail::to_chars(buffer, buffer + sizeof buffer, v);
-    out_.append(buffer, end);
+    out_.append(buffer, static_cast<std::size_t>(end - buffer));
 }
 
 void JsonWriter::value(long long v) {
     startValue();
     char buffer[24];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, v);
-    out_.append(buffer, result.ptr);
+    out_.append(buffer, static_cast<std::size_t>(result.ptr - buffer));
 }
 
 void JsonWriter::value(std::string_view text) {

@@ -135,8 +135,8 @@ void appendFixed(std::string& out, double value, int precision) {
     }
     std::uint64_t digits = 0;
     if (scaled >= 0.5) {  // below 0.5 the exact product is below it as well
-        const double whole = std::floor(scaled);
-        digits = static_cast<std::uint64_t>(whole);
+        digits = static_cast<std::uint64_t>(scaled);  // the floor: scaled is positive
+        const auto whole = static_cast<double>(digits);
         double aboveMidpoint = (scaled - whole) - 0.5;  // exact for scaled >= 0.5
         if (std::fabs(aboveMidpoint) <= scaled * 0x1p-52) {
             aboveMidpoint +=
@@ -158,7 +158,7 @@ void appendFixed(std::string& out, double value, int precision) {
     if (std::signbit(value)) {
         *--p = '-';
     }
-    out.append(p, end);
+    out.append(p, static_cast<std::size_t>(end - p));
 }
 
 void vappendf(std::string& out, const char* format, std::va_list args) {
@@ -169,7 +169,7 @@ void vappendf(std::string& out, const char* format, std::va_list args) {
             out.append(p);
             return;
         }
-        out.append(p, percent);
+        out.append(p, static_cast<std::size_t>(percent - p));
         Conversion c;
         const char* next = parseConversion(percent + 1, c);
         if (next == nullptr) {
@@ -186,7 +186,7 @@ void vappendf(std::string& out, const char* format, std::va_list args) {
                 char digits[16];
                 const auto result =
                     std::to_chars(digits, digits + sizeof digits, va_arg(args, int));
-                out.append(digits, result.ptr);
+                out.append(digits, static_cast<std::size_t>(result.ptr - digits));
                 break;
             }
             case 's': {
@@ -215,12 +215,14 @@ void appendf(std::string& out, const char* format, ...) {
 }
 
 std::string strprintf(const char* format, ...) {
-    std::string out;
+    // Formatted in a buffer that keeps its room, so the result is allocated once at its size.
+    thread_local std::string buffer;
+    buffer.clear();
     std::va_list args;
     va_start(args, format);
-    vappendf(out, format, args);
+    vappendf(buffer, format, args);
     va_end(args);
-    return out;
+    return buffer;
 }
 
 std::string shortExcerpt(std::string_view text, std::size_t maxBytes) {

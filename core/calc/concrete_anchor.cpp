@@ -1,7 +1,6 @@
 #include "calc/concrete_anchor.h"
 
 #include <cmath>
-#include <functional>
 
 #include "base/text_format.h"
 #include "calc/check_message.h"
@@ -16,7 +15,8 @@ constexpr int kMaxHalvings = 100;
 
 // A denominator must be positive; zero or negative makes the quantity impossible.
 // Bisection on [0, d] stopping on the function value.
-double bisect(const std::function<double(double)>& f, double d) {
+template <class F>
+double bisect(const F& f, double d) {
     const double f0 = f(0.0);
     const double f1 = f(d);
     if (f0 * f1 > 0.0) {

@@ -70,7 +70,7 @@ bool writeDetailFile(const std::string& programFolder, CKestoCnt& cnt,
     }
     path += kDetailFileName;
     try {
-        writeFileAtomic(path, detailFileBytes(cnt.detailLines));
+        writeFileAtomic(path, detailFileBytes(cnt.detailLines), Flush::bySystem);
     } catch (const FileAccessError& e) {
         // The lines stay until the next calculation command empties them.
         if (problems != nullptr) {

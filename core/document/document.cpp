@@ -197,6 +197,34 @@ bool KestoDocument::replacePage(int index, CKesto page) {
     return true;
 }
 
+void KestoDocument::replacePages(OwnedList<CKesto> pages) {
+    data_.conditions.pages = std::move(pages);
+    if (currentPageIndex_ >= pageCount()) {
+        currentPageIndex_ = pageCount() - 1;
+    } else if (currentPageIndex_ < 0 && pageCount() > 0) {
+        currentPageIndex_ = 0;
+    }
+    rebuildCells();
+    modified_ = true;
+}
+
+std::string KestoDocument::stressTable() const {
+    return writeStressTable(data_.conditions);
+}
+
+StressTableImport KestoDocument::importStressTable(std::string_view bytes, bool addPages) {
+    StressTableImport result =
+        kesto::importStressTable(bytes, data_.conditions, data_.unitSystem, addPages);
+    if (result.problems.empty()) {
+        if (currentPageIndex_ < 0 && pageCount() > 0) {
+            currentPageIndex_ = 0;
+        }
+        rebuildCells();
+        modified_ = true;
+    }
+    return result;
+}
+
 int KestoDocument::pageOfMessageLine(const std::string& line) const {
     std::string token = line;
     const auto open = line.find('[');

@@ -11,6 +11,7 @@
 
 #include "calc/calculation_commands.h"
 #include "model/document_file.h"
+#include "model/stress_table.h"
 #include "platform/profile.h"
 #include "report/print_layout.h"
 #include "report/result_cells.h"
@@ -78,6 +79,17 @@ class KestoDocument {
     // the current page is laid out again and the document marked modified. False (nothing
     // changed) when there is no page `index`.
     bool replacePage(int index, CKesto page);
+
+    // Replaces the whole page list (taking a stress import back or doing it again); the current
+    // page keeps its index while it exists, else the last page becomes current.
+    void replacePages(OwnedList<CKesto> pages);
+
+    // --- Stress table ------------------------------------------------------------------------
+    // Every page's forces as a stress table (model/stress_table.h).
+    std::string stressTable() const;
+    // Sets the forces the table lists, all or nothing; when it applies, the current page is
+    // laid out again and the document marked modified; pages it adds go to the end.
+    StressTableImport importStressTable(std::string_view bytes, bool addPages);
 
     // The message window's "ｼﾞｬﾝﾌﾟ": the page whose mark is the first token of `line` between
     // "[" and "]" (the whole line when it has no brackets); -1 when no page has that mark.

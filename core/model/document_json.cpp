@@ -134,7 +134,10 @@ ojson pageToJson(const CKesto& page) {
     return out.j;
 }
 
-ojson documentToJson(const DocumentData& doc) {
+namespace {
+
+// Everything but the pages, which come last under "pages".
+ojson documentHeadToJson(const DocumentData& doc) {
     const CKestoCnt& c = doc.conditions;
     JsonOut cond;
     conditionFields(cond, c);
@@ -149,11 +152,6 @@ ojson documentToJson(const DocumentData& doc) {
     cond.j["longTermCombos"] = combosToJson(c.longTermCombos);
     cond.j["shortTermCombos"] = combosToJson(c.shortTermCombos);
     cond.j["ultimateCombos"] = combosToJson(c.ultimateCombos);
-
-    ojson pages = ojson::array();
-    for (const auto& page : c.pages) {
-        pages.push_back(pageToJson(page));
-    }
     ojson j;
     j["formatSignature"] = doc.formatSignature;
     j["buildingName"] = doc.buildingName;
@@ -161,8 +159,42 @@ ojson documentToJson(const DocumentData& doc) {
     j["buildingComment"] = doc.buildingComment;
     j["unitSystem"] = doc.unitSystem;
     j["conditions"] = cond.j;
-    j["pages"] = pages;
+    j["pages"] = ojson::array();
     return j;
+}
+
+}  // namespace
+
+ojson documentToJson(const DocumentData& doc) {
+    ojson j = documentHeadToJson(doc);
+    for (const auto& page : doc.conditions.pages) {
+        j["pages"].push_back(pageToJson(page));
+    }
+    return j;
+}
+
+void writeDocumentJson(const DocumentData& doc, std::ostream& out) {
+    std::string head = documentHeadToJson(doc).dump(2);
+    const auto& pages = doc.conditions.pages;
+    if (pages.empty()) {
+        out << head;
+        return;
+    }
+    // The head ends with "[]\n}"; each page is laid out two levels deeper than on its own.
+    head.resize(head.size() - 4);
+    out << head << "[\n";
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        std::string text = pageToJson(pages[i]).dump(2);
+        out << "    ";
+        for (const char c : text) {
+            out << c;
+            if (c == '\n') {
+                out << "    ";
+            }
+        }
+        out << (i + 1 < pages.size() ? ",\n" : "\n");
+    }
+    out << "  ]\n}";
 }
 
 CKesto pageFromJson(const nlohmann::json& e, const std::string& p) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <nlohmann/json.hpp>
+#include <ostream>
 
 #include "base/json_fields.h"
 #include "model/document_file.h"
@@ -11,6 +12,9 @@
 namespace kesto {
 
 nlohmann::ordered_json documentToJson(const DocumentData& doc);
+// The same text as documentToJson(doc).dump(2), written page by page so that no tree of the
+// whole document is ever built.
+void writeDocumentJson(const DocumentData& doc, std::ostream& out);
 DocumentData documentFromJson(const nlohmann::json& j);
 // One page of the "pages" array; `path` names it in messages ("pages[3]").
 CKesto pageFromJson(const nlohmann::json& j, const std::string& path);

@@ -181,6 +181,7 @@ class TableImport {
                                     static_cast<int>(count)));
         } else if (!addPages_) {
             problem(line, strprintf("符号「%s」のページがありません", mark.c_str()));
+            result_.problems.back().unknownMark = true;
         } else if (mark.empty()) {
             problem(line, "符号が空です");
         } else if (!encodeCp932(mark)) {

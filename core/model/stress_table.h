@@ -23,6 +23,7 @@ std::string writeStressTable(const CKestoCnt& cnt);
 struct StressTableProblem {
     int line = 0;
     std::string text;
+    bool unknownMark = false;  // a mark no page has: adding pages would mend it
 };
 
 struct StressTableImport {

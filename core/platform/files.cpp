@@ -105,7 +105,7 @@ void setWriteFaultHook(WriteFaultHook hook) {
     writeFaultHook() = std::move(hook);
 }
 
-void writeFileAtomic(const std::string& path, std::string_view bytes) {
+void writeFileAtomic(const std::string& path, std::string_view bytes, Flush flush) {
     const std::string temp = path + ".saving~";
     Descriptor fd(injectedFault(WriteStep::create, path)
                       ? -1
@@ -131,8 +131,8 @@ void writeFileAtomic(const std::string& path, std::string_view bytes) {
         }
         done += static_cast<std::size_t>(n);
     }
-    if (injectedFault(WriteStep::flush, path) || ::fsync(fd.get()) != 0 ||
-        ::close(fd.release()) != 0) {
+    if (injectedFault(WriteStep::flush, path) ||
+        (flush == Flush::toDisk && ::fsync(fd.get()) != 0) || ::close(fd.release()) != 0) {
         fail("cannot write", temp);
     }
     if (injectedFault(WriteStep::rename, path) || ::rename(temp.c_str(), path.c_str()) != 0) {

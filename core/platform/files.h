@@ -24,9 +24,17 @@ std::optional<std::string> readFileIfExists(const std::string& path);
 // The whole file; throws FileAccessError naming the file when it cannot be read.
 std::string readFile(const std::string& path);
 
-// Writes beside the target, flushes to disk and renames over the target, so that a failed write
-// never leaves a half-written file in place of a good one. Throws FileAccessError.
-void writeFileAtomic(const std::string& path, std::string_view bytes);
+// Whether writeFileAtomic waits until the file is on the disk before it replaces the target.
+// Stored data (documents, tables, the default data) always does. Output the program can write
+// again at any time (the detail file, a text report) is left to the system, which writes it
+// out shortly after: flushing a file of hundreds of megabytes would keep the user waiting
+// seconds for nothing the program needs.
+enum class Flush { toDisk, bySystem };
+
+// Writes beside the target, flushes to disk (unless told otherwise) and renames over the
+// target, so that a failed write never leaves a half-written file in place of a good one.
+// Throws FileAccessError.
+void writeFileAtomic(const std::string& path, std::string_view bytes, Flush flush = Flush::toDisk);
 
 // The steps of an atomic write. A test can make one step fail as the system would (a full disk,
 // a failing device, a refused rename) to see that every writer reports it and keeps the old file.

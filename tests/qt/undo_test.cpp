@@ -1,6 +1,7 @@
 // Undo and redo of every undoable command: one step each, back to the very same document, and
 // undoing to the saved state clears the modified mark.
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QtTest>
 #include <functional>
@@ -84,6 +85,13 @@ const std::vector<std::pair<const char*, Change>>& changes() {
              w.action(kesto::app::Command::convertUnits)->trigger();
              QCOMPARE(w.document().currentPage()->ultimateN[0][0], 2.0);
          }},
+        {"stress import adding a page",
+         [](MainWindow& w) {
+             const kesto::test::MessageBoxAnswer yes(QMessageBox::Yes);
+             QVERIFY(w.importStresses("mark,dir,case,N,M,Q\nC9,X,K,10,20,30\n", "t.csv"));
+             QCOMPARE(w.document().pageCount(), 4);
+             QCOMPARE(w.document().conditions().pages[3].basicStresses[0][1].q, 30.0);
+         }},
     };
     return list;
 }
@@ -97,6 +105,7 @@ class UndoTest : public QObject {
     void eachChangeIsOneStep_data();
     void eachChangeIsOneStep();
     void refusedCellValueIsNoStep();
+    void refusedStressTableIsNoStep();
     void undoingACellEditShowsItsPage();
 };
 
@@ -131,6 +140,27 @@ void UndoTest::eachChangeIsOneStep() {
     w.action(kesto::app::Command::redo)->trigger();
     QCOMPARE(snapshot(w), after);
     QVERIFY(w.isWindowModified());
+}
+
+void UndoTest::refusedStressTableIsNoStep() {
+    kesto::test::TestProgram program;
+    MainWindow w(program.settings(), program.folder());
+    const QByteArray before = snapshot(w);
+    QStringList listed;
+    QTimer::singleShot(0, [&listed] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        auto* list = d->findChild<QListWidget*>();
+        for (int i = 0; i < list->count(); ++i) {
+            listed << list->item(i)->text();
+        }
+        d->accept();
+    });
+    QVERIFY(!w.importStresses("mark,dir,case,N,M,Q\nC,Z,G,1,2,3\nC,X,G,x,2,3\n", "t.csv"));
+    QCOMPARE(listed, QStringList({"2行目: 方向「Z」はXかYで指定してください",
+                                  "3行目: N「x」は数値ではありません"}));
+    QCOMPARE(w.undoStack().count(), 0);
+    QCOMPARE(snapshot(w), before);
+    QVERIFY(!w.document().isModified());
 }
 
 void UndoTest::refusedCellValueIsNoStep() {
