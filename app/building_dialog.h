@@ -2,19 +2,13 @@
 #pragma once
 
 #include <QDialog>
-#include <string>
+
+#include "document/document.h"
 
 class QLineEdit;
 class QPlainTextEdit;
 
 namespace kesto::app {
-
-struct BuildingTexts {
-    std::string name;
-    std::string date;
-    std::string comment;  // lines end in CR LF, as the document file keeps them
-    bool operator==(const BuildingTexts&) const = default;
-};
 
 class BuildingDialog : public QDialog {
     Q_OBJECT

@@ -213,12 +213,12 @@ void PageView::openCell(const DisplayCell& cell) {
 
 void PageView::openLineEdit(QLineEdit* editor, const DisplayCell& cell) {
     QString text;
-    if (const auto* d = std::get_if<double*>(&cell.valueTarget)) {
-        text = numberText(**d);
-    } else if (const auto* i = std::get_if<int*>(&cell.valueTarget)) {
-        text = QString::number(**i);
-    } else if (const auto* b = std::get_if<std::uint8_t*>(&cell.valueTarget)) {
-        text = QString::number(**b);
+    if (const auto* d = std::get_if<double>(&cell.valueTarget)) {
+        text = numberText(*d);
+    } else if (const auto* i = std::get_if<int>(&cell.valueTarget)) {
+        text = QString::number(*i);
+    } else if (const auto* b = std::get_if<std::uint8_t>(&cell.valueTarget)) {
+        text = QString::number(*b);
     } else {
         text = QString::fromStdString(cellText(cell));
     }

@@ -7,10 +7,6 @@ BuildingTexts buildingTextsOf(const KestoDocument& d) {
     return {d.buildingName(), d.buildingDate(), d.buildingComment()};
 }
 
-void setBuildingTexts(KestoDocument& d, const BuildingTexts& t) {
-    d.setBuildingTexts(t.name, t.date, t.comment);
-}
-
 }  // namespace
 
 EditCellCommand::EditCellCommand(KestoDocument& document, int editOrder, CellInput value)
@@ -46,11 +42,11 @@ BuildingCommand::BuildingCommand(KestoDocument& document, BuildingTexts after)
       after_(std::move(after)) {}
 
 void BuildingCommand::redo() {
-    setBuildingTexts(document_, after_);
+    document_.setBuildingTexts(after_);
 }
 
 void BuildingCommand::undo() {
-    setBuildingTexts(document_, before_);
+    document_.setBuildingTexts(before_);
 }
 
 UnitCommand::UnitCommand(KestoDocument& document, int unit)

@@ -35,6 +35,22 @@ std::vector<std::string> expressionsOf(const OwnedList<CStringTable>& list) {
     return out;
 }
 
+// Changes the current page as the column-base dialog does: a copy, edited, put back.
+template <class Change>
+void editCurrentPage(KestoDocument& doc, Change change) {
+    CKesto page = *doc.currentPage();
+    change(page);
+    doc.replacePage(doc.currentPageIndex(), std::move(page));
+}
+
+// Changes the conditions as the design-conditions sheet does.
+template <class Change>
+void editConditions(KestoDocument& doc, Change change) {
+    CKestoCnt c = doc.conditions();
+    change(c);
+    doc.setConditions(c);
+}
+
 struct Program {
     TempFolder dir;
     IniProfile profile;
@@ -97,9 +113,10 @@ TEST(Document, SavingAGravityDocumentMakesTheNextStartGravity) {
     {
         auto doc = p.start();
         EXPECT_TRUE(doc->setUnitSystem(0));
-        doc->conditions().routeY = 0;
-        doc->conditions().shortTermCombos.append(CStringTable{"G+2K"});
-        doc->conditionsChanged();
+        editConditions(*doc, [](CKestoCnt& c) { c.routeY = 0; });
+        StressSetup setup = doc->stressSetup();
+        setup.shortTermCombos.append(CStringTable{"G+2K"});
+        doc->setStressSetup(std::move(setup));
         doc->save(p.dir.file("a.kso"));
         EXPECT_FALSE(doc->isModified());
         EXPECT_EQ(doc->path(), p.dir.file("a.kso"));
@@ -118,15 +135,17 @@ TEST(Document, SavingAGravityDocumentMakesTheNextStartGravity) {
 TEST(Document, NewKeepsTheConditionsOfThePreviousDocument) {
     Program p;
     auto doc = p.start();
-    doc->conditions().routeX = 0;
-    doc->conditions().longTermCombos.append(CStringTable{"1.1G"});
-    doc->currentPage()->plateB = 800;
-    doc->currentPage()->mark = "C9";
+    editConditions(*doc, [](CKestoCnt& c) { c.routeX = 0; });
+    StressSetup setup = doc->stressSetup();
+    setup.longTermCombos.append(CStringTable{"1.1G"});
+    doc->setStressSetup(std::move(setup));
+    editCurrentPage(*doc, [](CKesto& k) { k.plateB = 800; });
+    editCurrentPage(*doc, [](CKesto& k) { k.mark = "C9"; });
     for (int i = 0; i < 4; ++i) {
         doc->insertPage();
     }
     ASSERT_EQ(doc->pageCount(), 5);
-    doc->setBuildingTexts("庁舎", "2026/01/01", "");
+    doc->setBuildingTexts({"庁舎", "2026/01/01", ""});
     doc->onNewDocument(kNoon);
     ASSERT_EQ(doc->pageCount(), 1);
     // No current page exists to copy from: the construction defaults.
@@ -193,7 +212,7 @@ TEST(Document, OpeningAFileNeverSavedLeavesTheDefaultsFileAlone) {
 TEST(Document, RefusedOrDamagedFileLeavesTheDocumentAsItWas) {
     Program p;
     auto doc = p.start();
-    doc->currentPage()->mark = "KEEP";
+    editCurrentPage(*doc, [](CKesto& k) { k.mark = "KEEP"; });
     doc->setModified(true);
     writeFileAtomic(p.dir.file("foreign.kso"), std::string("\x0AOther 1.04", 11));
     EXPECT_THROW(doc->open(p.dir.file("foreign.kso")), DocumentRefused);
@@ -212,9 +231,12 @@ TEST(Document, RefusedOrDamagedFileLeavesTheDocumentAsItWas) {
 TEST(Document, ProgramEndWritesTablesAndProfile) {
     Program p;
     auto doc = p.start();
-    doc->conditions().hSteelTableName = "H形鋼自社.tbl";
-    doc->conditions().concreteTable.append(CConcreteRaw{"Fc24", 0, 0, 24});
-    doc->conditions().concreteModified = true;
+    auto hShapes = doc->sectionTable(KestoDocument::SectionTable::hShapes);
+    hShapes.fileName = "H形鋼自社.tbl";
+    doc->setSectionTable(KestoDocument::SectionTable::hShapes, std::move(hShapes));
+    OwnedList<CConcreteRaw> concrete = doc->conditions().concreteTable;
+    concrete.append(CConcreteRaw{"Fc24", 0, 0, 24});
+    doc->setConcreteTable({{}, {}, std::move(concrete), true});
     PrintSettings s = doc->printSettings();
     s.blocksAcross = 3;
     s.outputUnitSystem = 0;
@@ -240,8 +262,12 @@ TEST(Document, ProgramEndWritesTablesAndProfile) {
 TEST(Document, SectionEditorUnderANewFileName) {
     Program p;
     auto doc = p.start();
-    doc->conditions().hSteelTable.append(defaultHSection());
-    doc->sectionTableEdited(KestoDocument::SectionTable::hShapes, "H形鋼新.tbl", "新規");
+    auto hShapes = doc->sectionTable(KestoDocument::SectionTable::hShapes);
+    hShapes.rows.append(defaultHSection());
+    hShapes.fileName = "H形鋼新.tbl";
+    hShapes.title = "新規";
+    hShapes.modified = true;
+    doc->setSectionTable(KestoDocument::SectionTable::hShapes, std::move(hShapes));
     EXPECT_FALSE(doc->isModified());  // the table goes to its file, not to the document
     doc->save(p.dir.file("h.kso"));
     EXPECT_EQ(parseDocument(readFile(p.dir.file("h.kso")), "h").conditions.hSteelTableName,
@@ -249,7 +275,7 @@ TEST(Document, SectionEditorUnderANewFileName) {
     doc->endProgram();
     EXPECT_EQ(p.profile.getString("Regist", "HSteelName", ""), "H形鋼新.tbl");
     EXPECT_TRUE(fileExists(p.dir.file("H形鋼新.tbl")));
-    doc->materialTableEdited(false);
+    doc->setSteelGradeTable({{}, {}, doc->conditions().steelGradeTable, true});
     EXPECT_TRUE(doc->conditions().steelGradeModified);
     EXPECT_FALSE(doc->isModified());
 }
@@ -273,11 +299,11 @@ TEST(Document, PrintingLeavesTheScreenConditionsAlone) {
 TEST(TextReport, BlocksSideBySideAndNumbers) {
     Program p;
     auto doc = p.start();
-    doc->currentPage()->mark = "A";
+    editCurrentPage(*doc, [](CKesto& k) { k.mark = "A"; });
     doc->insertPage();
-    doc->currentPage()->mark = "B";
+    editCurrentPage(*doc, [](CKesto& k) { k.mark = "B"; });
     doc->insertPage();
-    doc->currentPage()->mark = "C";
+    editCurrentPage(*doc, [](CKesto& k) { k.mark = "C"; });
     PrintSettings s = doc->printSettings();
     s.printPolicy = 0;
     s.printMessages = 0;
@@ -301,9 +327,9 @@ TEST(TextReport, BlocksSideBySideAndNumbers) {
 TEST(Document, MessageLineJump) {
     Program p;
     auto doc = p.start();
-    doc->currentPage()->mark = "C1";
+    editCurrentPage(*doc, [](CKesto& k) { k.mark = "C1"; });
     doc->insertPage();
-    doc->currentPage()->mark = "C2";
+    editCurrentPage(*doc, [](CKesto& k) { k.mark = "C2"; });
     EXPECT_EQ(doc->pageOfMessageLine("[C2]"), 1);
     EXPECT_EQ(doc->pageOfMessageLine("[C1] rest"), 0);
     EXPECT_EQ(doc->pageOfMessageLine("C1"), 0);  // no brackets: the whole line
@@ -336,7 +362,8 @@ TEST(PrintSettingsStore, DefaultsAndRoundTrip) {
 TEST(Document, UnitSwitchMarksOnlyAChange) {
     Program p;
     auto doc = p.start();
-    doc->currentPage()->basicStresses[0][0].n = 10;
+    editCurrentPage(*doc, [](CKesto& k) { k.basicStresses[0][0].n = 10; });
+    doc->setModified(false);
     EXPECT_FALSE(doc->setUnitSystem(1));  // already SI
     EXPECT_FALSE(doc->isModified());
     EXPECT_TRUE(doc->setUnitSystem(0));
@@ -349,7 +376,9 @@ TEST(Document, UnitSwitchMarksOnlyAChange) {
     EXPECT_EQ(doc->conditionLines()[2], "  入力単位               重力単位");
     // A damaged table file of the new unit is reported and leaves the table as it was.
     writeFileAtomic(p.dir.file(concreteFileName(1)), std::string("\x05", 1));
-    doc->conditions().concreteTable.append(CConcreteRaw{"Fc210", 0, 0, 210});
+    OwnedList<CConcreteRaw> concrete = doc->conditions().concreteTable;
+    concrete.append(CConcreteRaw{"Fc210", 0, 0, 210});
+    doc->setConcreteTable({{}, {}, std::move(concrete), false});
     EXPECT_TRUE(doc->setUnitSystem(1));
     EXPECT_EQ(doc->tableProblems().size(), 1u);
     EXPECT_EQ(doc->conditions().concreteTable.size(), 1u);
@@ -358,13 +387,14 @@ TEST(Document, UnitSwitchMarksOnlyAChange) {
 TEST(Document, InsertCopiesInputsButNotMarkOrForces) {
     Program p;
     auto doc = p.start();
-    CKesto& first = *doc->currentPage();
-    first.mark = "C1";
-    first.plateB = 700;
-    first.boltName = "M24";
-    first.concreteShearCheck = 0;
-    first.basicStresses[0][0].n = 50;
-    first.ultimateQ[1][0] = 9;
+    editCurrentPage(*doc, [](CKesto& first) {
+        first.mark = "C1";
+        first.plateB = 700;
+        first.boltName = "M24";
+        first.concreteShearCheck = 0;
+        first.basicStresses[0][0].n = 50;
+        first.ultimateQ[1][0] = 9;
+    });
     doc->setModified(false);
     doc->insertPage();
     EXPECT_TRUE(doc->isModified());
@@ -390,11 +420,11 @@ TEST(Document, InsertCopiesInputsButNotMarkOrForces) {
 TEST(Document, DeletingPages) {
     Program p;
     auto doc = p.start();
-    doc->currentPage()->mark = "A";
+    editCurrentPage(*doc, [](CKesto& k) { k.mark = "A"; });
     doc->insertPage();
-    doc->currentPage()->mark = "B";
+    editCurrentPage(*doc, [](CKesto& k) { k.mark = "B"; });
     doc->insertPage();
-    doc->currentPage()->mark = "C";
+    editCurrentPage(*doc, [](CKesto& k) { k.mark = "C"; });
     // Deleting the first of three makes the former second current with index 0.
     doc->goToPage(0);
     EXPECT_TRUE(doc->deleteCurrentPage());
@@ -419,9 +449,9 @@ TEST(Document, DeletingPages) {
 TEST(Document, SwappingPagesFollowsTheMovedPage) {
     Program p;
     auto doc = p.start();
-    doc->currentPage()->mark = "A";
+    editCurrentPage(*doc, [](CKesto& k) { k.mark = "A"; });
     doc->insertPage();
-    doc->currentPage()->mark = "B";
+    editCurrentPage(*doc, [](CKesto& k) { k.mark = "B"; });
     doc->setModified(false);
     EXPECT_TRUE(doc->swapPages(1, 0));
     EXPECT_EQ(doc->currentPageIndex(), 0);
@@ -450,15 +480,17 @@ TEST(Document, ReplacingAPageLaysItOutAgain) {
 TEST(Document, UnitConversion) {
     Program p;
     auto doc = p.start();
-    CKesto& page = *doc->currentPage();
-    page.concreteGrade = "Fc210";
-    page.basicStresses[1][1].m = 2;
-    page.ultimateN[0][1] = 10;
+    editCurrentPage(*doc, [](CKesto& k) {
+        k.concreteGrade = "Fc210";
+        k.basicStresses[1][1].m = 2;
+        k.ultimateN[0][1] = 10;
+    });
+    const CKesto& page = *doc->currentPage();
     doc->convertStresses(9.80665, true);
     EXPECT_EQ(page.concreteGrade, "Fc21");
     EXPECT_DOUBLE_EQ(page.basicStresses[1][1].m, 19.6133);
     EXPECT_DOUBLE_EQ(page.ultimateN[0][1], 98.0665);
-    page.concreteGrade = "Fc210";
+    doc->setField({0, FieldRef::kConcreteGrade}, std::string("Fc210"));
     doc->convertStresses(1.0, false);
     EXPECT_EQ(page.concreteGrade, "Fc210");
     EXPECT_DOUBLE_EQ(page.ultimateN[0][1], 98.0665);
@@ -501,7 +533,7 @@ TEST(Document, EditingCellsThroughTheirEditNumber) {
 TEST(Document, CalculatingCollectsMessagesAndWritesTheDetailFile) {
     Program p;
     auto doc = p.start();
-    doc->conditions().writeDetailFile = 1;
+    editConditions(*doc, [](CKestoCnt& c) { c.writeDetailFile = 1; });
     doc->save(p.dir.file("b.kso"));
     // The program folder holds no material table: every grade is missing.
     EXPECT_TRUE(doc->calculateThisPage());
@@ -520,7 +552,7 @@ TEST(Document, CalculatingCollectsMessagesAndWritesTheDetailFile) {
 TEST(Document, StressImportAppliesWholeOrNotAtAllAndCanBeTakenBack) {
     Program p;
     auto doc = p.start();
-    doc->currentPage()->mark = "C1";
+    editCurrentPage(*doc, [](CKesto& k) { k.mark = "C1"; });
     doc->setModified(false);
     const OwnedList<CKesto> before = doc->conditions().pages;
     const auto refused =

@@ -7,15 +7,21 @@
 namespace kesto {
 namespace {
 
-struct Fixture {
+// Built-in conditions with one new page in gravity units.
+CKestoCnt withOnePage() {
     CKestoCnt cnt;
-    CKesto page;
-    Fixture() {
-        installBuiltInDefaults(cnt);
-        page = makeNewPage(cnt, 0);
-    }
+    installBuiltInDefaults(cnt);
+    cnt.pages.append(makeNewPage(cnt, 0));
+    return cnt;
+}
+
+struct Fixture {
+    CKestoCnt cnt = withOnePage();
+    CKesto& page = cnt.pages[0];
+    ResultCellOptions lastOptions;
     ResultGrid build(bool labelsOff = false, bool print = false, int unit = 0, int output = 0) {
-        return buildResultCells(cnt, page, {labelsOff, print, unit, output});
+        lastOptions = {labelsOff, print, unit, output};
+        return buildResultCells(cnt, page, lastOptions);
     }
 };
 
@@ -43,13 +49,15 @@ std::string textAt(const ResultGrid& g, int row, int column) {
     return c == nullptr ? std::string("<none>") : cellText(*c);
 }
 
-template <class T>
-T* boundTo(const DisplayCell* c) {
-    if (c == nullptr) {
-        return nullptr;
-    }
-    auto* const* p = std::get_if<T*>(&c->valueTarget);
-    return p == nullptr ? nullptr : *p;
+// Whether the cell at (row, column) of the last grid shows `field`: a value put into the field
+// appears there in a grid built again.
+bool shows(Fixture& f, int row, int column, double& field) {
+    const double kept = field;
+    field = 4321.5;
+    const ResultGrid g = buildResultCells(f.cnt, f.page, f.lastOptions);
+    field = kept;
+    const DisplayCell* c = cellAt(g, row, column);
+    return c != nullptr && c->valueTarget == CellValue{4321.5};
 }
 
 std::vector<std::string> labelColumn(const ResultGrid& g) {
@@ -74,7 +82,7 @@ TEST(ResultCells, HeaderRowsAndBindings) {
     EXPECT_EQ(mark->cellWidth, 48);
     EXPECT_EQ(mark->editOrder, 0);
     EXPECT_EQ(mark->textFlags, 0x28);  // name alignment 8 with single line
-    EXPECT_EQ(boundTo<std::string>(mark), &f.page.mark);
+    EXPECT_EQ(mark->field, (FieldRef{0, FieldRef::kMark}));
     EXPECT_EQ(cellText(*mark), "C1");
     // The figure spans five rows beside " 形状", vertically centred.
     const DisplayCell* figure = cellAt(g, 1, 20);
@@ -88,7 +96,7 @@ TEST(ResultCells, HeaderRowsAndBindings) {
     // Names and grades beside the figure.
     EXPECT_EQ(textAt(g, 1, 40), "□-350x350x16.0");
     EXPECT_EQ(cellAt(g, 1, 60)->cellKind, kCellSteelGrade);
-    EXPECT_EQ(boundTo<std::string>(cellAt(g, 1, 60)), &f.page.columnSteelGrade);
+    EXPECT_EQ(cellAt(g, 1, 60)->field, (FieldRef{0, FieldRef::kColumnSteelGrade}));
     EXPECT_EQ(textAt(g, 2, 40), "BPL-650x650x36");
     EXPECT_EQ(textAt(g, 3, 40), "RPL-150x12");
     EXPECT_EQ(textAt(g, 4, 40), "ABT-M30");
@@ -133,16 +141,16 @@ TEST(ResultCells, StressRowsAreEditableAndBound) {
     const DisplayCell* yq = cellAt(g, k, 60);
     ASSERT_NE(yq, nullptr);
     EXPECT_EQ(yq->cellKind, kCellEditable);
-    EXPECT_EQ(boundTo<double>(yq), &f.page.basicStresses[1][1].q);
+    EXPECT_EQ(yq->field, (FieldRef{0, FieldRef::kBasicQ, 1, 1}));
     EXPECT_EQ(cellText(*yq), "  12.50");
     // An editable zero shows its value; a computed zero shows "-".
     EXPECT_EQ(textAt(g, k, 20), "   0.00");
     EXPECT_EQ(textAt(g, rowOf(g, " σc"), 20), "-");
-    // Editing through the binding reaches the page.
-    EXPECT_TRUE(storeCellValue(*yq, CellInput{-3.25}));
+    // Editing through the named field reaches the page; a computed value names none.
+    EXPECT_TRUE(storeField(f.cnt, *yq->field, CellInput{-3.25}));
     EXPECT_EQ(f.page.basicStresses[1][1].q, -3.25);
-    EXPECT_FALSE(storeCellValue(*yq, CellInput{std::string("x")}));
-    EXPECT_FALSE(storeCellValue(*cellAt(g, rowOf(g, " σc"), 20), CellInput{1.0}));
+    EXPECT_FALSE(storeField(f.cnt, *yq->field, CellInput{std::string("x")}));
+    EXPECT_FALSE(cellAt(g, rowOf(g, " σc"), 20)->field.has_value());
     // editOrder follows build order over the interactive cells only.
     int expected = 0;
     for (const auto& c : g.cells) {
@@ -164,15 +172,15 @@ TEST(ResultCells, Route3ForceRowsOnlyUnderRoute3Directions) {
     // X is route 1-2/2: empty cells. Y with elongation: N and Q, no M.
     EXPECT_EQ(textAt(g, lr, 20), "");
     EXPECT_EQ(cellAt(g, lr, 20)->cellKind, kCellDisplay);
-    EXPECT_EQ(boundTo<double>(cellAt(g, lr, 44)), &f.page.ultimateN[1][0]);
+    EXPECT_TRUE(shows(f, lr, 44, f.page.ultimateN[1][0]));
     EXPECT_EQ(textAt(g, lr, 52), "");
-    EXPECT_EQ(boundTo<double>(cellAt(g, lr + 1, 60)), &f.page.ultimateQ[1][1]);
+    EXPECT_TRUE(shows(f, lr + 1, 60, f.page.ultimateQ[1][1]));
     f.cnt.boltElongation = 0;
     g = f.build();
     // Without elongation there is no anchorage row, so the rows move up by one.
     const int lr0 = rowOf(g, " 保有耐力 L->R加力");
     EXPECT_EQ(lr0, lr - 1);
-    EXPECT_EQ(boundTo<double>(cellAt(g, lr0, 52)), &f.page.ultimateM[1][0]);
+    EXPECT_TRUE(shows(f, lr0, 52, f.page.ultimateM[1][0]));
     EXPECT_EQ(textAt(g, lr0, 52), "   4.00");
     f.cnt.routeY = 1;
     EXPECT_EQ(rowOf(f.build(), " 保有耐力 L->R加力"), -1);
@@ -195,8 +203,8 @@ TEST(ResultCells, AllowableBlocksByLongShortOption) {
     EXPECT_EQ(cellAt(g, longTitle + 1, 0)->textFlags, 0x28);
     EXPECT_EQ(cellAt(g, longTitle + 1, 20)->textFlags, 0x29);
     EXPECT_EQ(textAt(g, longTitle + 1, 20), "  45.68");
-    EXPECT_EQ(boundTo<double>(cellAt(g, longTitle + 1, 20)), &f.page.sigmaC[0][0]);
-    EXPECT_EQ(boundTo<double>(cellAt(g, shortTitle + 5, 36)), &f.page.ratioRibWeld[0][1]);
+    EXPECT_TRUE(shows(f, longTitle + 1, 20, f.page.sigmaC[0][0]));
+    EXPECT_TRUE(shows(f, shortTitle + 5, 36, f.page.ratioRibWeld[0][1]));
     EXPECT_EQ(textAt(g, shortTitle + 7, 0), " 安全率");
     EXPECT_EQ(textAt(g, shortTitle + 7, 44), "  0.853");
     EXPECT_EQ(textAt(g, shortTitle + 7, 56), "NG");
@@ -205,7 +213,7 @@ TEST(ResultCells, AllowableBlocksByLongShortOption) {
     g = f.build();
     EXPECT_EQ(rowOf(g, "長期許容応力度設計"), -1);
     const int single = rowOf(g, "許容応力度設計");
-    EXPECT_EQ(boundTo<double>(cellAt(g, single + 1, 20)), &f.page.sigmaC[0][1]);
+    EXPECT_TRUE(shows(f, single + 1, 20, f.page.sigmaC[0][1]));
 }
 
 // The label rows of the ultimate block, from its title to the end.
@@ -227,18 +235,18 @@ TEST(ResultCells, UltimateRowsWithElongationAndMixedRoutes) {
     // α·Mpc/Mu: slot 13 under the route-1-2/2 X, slot 16 under the route-3 Y.
     const int mpc = rowOf(g, " Mpc");
     EXPECT_EQ(textAt(g, mpc, 10), " αMpc/Mu");
-    EXPECT_EQ(boundTo<double>(cellAt(g, mpc, 20)), &f.page.ultimateResults[0][0]);
-    EXPECT_EQ(boundTo<double>(cellAt(g, mpc, 28)), &f.page.ultimateResults[1][0]);
-    EXPECT_EQ(boundTo<double>(cellAt(g, mpc, 36)), &f.page.ultimateResults[13][0]);
-    EXPECT_EQ(boundTo<double>(cellAt(g, mpc, 60)), &f.page.ultimateResults[16][1]);
+    EXPECT_TRUE(shows(f, mpc, 20, f.page.ultimateResults[0][0]));
+    EXPECT_TRUE(shows(f, mpc, 28, f.page.ultimateResults[1][0]));
+    EXPECT_TRUE(shows(f, mpc, 36, f.page.ultimateResults[13][0]));
+    EXPECT_TRUE(shows(f, mpc, 60, f.page.ultimateResults[16][1]));
     EXPECT_EQ(textAt(g, mpc + 1, 10), " MD /Mu");
-    EXPECT_EQ(boundTo<double>(cellAt(g, mpc + 1, 28)), &f.page.ultimateResults[2][0]);
+    EXPECT_TRUE(shows(f, mpc + 1, 28, f.page.ultimateResults[2][0]));
     EXPECT_EQ(textAt(g, mpc + 5, 5), " Fc/3");
-    EXPECT_EQ(boundTo<double>(cellAt(g, mpc + 9, 60)), &f.page.ultimateResults[38][1]);
+    EXPECT_TRUE(shows(f, mpc + 9, 60, f.page.ultimateResults[38][1]));
     EXPECT_EQ(textAt(g, mpc + 11, 10), " αQM/2Pu");
-    EXPECT_EQ(boundTo<double>(cellAt(g, mpc + 12, 52)), &f.page.ultimateResults[32][1]);
+    EXPECT_TRUE(shows(f, mpc + 12, 52, f.page.ultimateResults[32][1]));
     EXPECT_EQ(textAt(g, mpc + 13, 0), " 安全率");
-    EXPECT_EQ(boundTo<double>(cellAt(g, mpc + 13, 44)), &f.page.ultimateResults[42][1]);
+    EXPECT_TRUE(shows(f, mpc + 13, 44, f.page.ultimateResults[42][1]));
     EXPECT_EQ(cellAt(g, mpc + 13, 56)->cellKind, kCellJudgement);
     // Without the NG-case study, QM/Qu is the last row before the closing one.
     f.cnt.route3NgCheck = 0;
@@ -264,10 +272,10 @@ TEST(ResultCells, UltimateRowsWithoutElongation) {
     const int mpc = rowOf(g, " Mpc");
     EXPECT_EQ(textAt(g, mpc, 10), " αMpc/My");
     // σc/Fc: slot 13 under route 1-2/2, slot 33 under route 3.
-    EXPECT_EQ(boundTo<double>(cellAt(g, mpc + 2, 36)), &f.page.ultimateResults[13][0]);
-    EXPECT_EQ(boundTo<double>(cellAt(g, mpc + 2, 60)), &f.page.ultimateResults[33][1]);
-    EXPECT_EQ(boundTo<double>(cellAt(g, mpc + 3, 60)), &f.page.ultimateResults[34][1]);
-    EXPECT_EQ(boundTo<double>(cellAt(g, mpc + 4, 28)), &f.page.ultimateResults[12][0]);
+    EXPECT_TRUE(shows(f, mpc + 2, 36, f.page.ultimateResults[13][0]));
+    EXPECT_TRUE(shows(f, mpc + 2, 60, f.page.ultimateResults[33][1]));
+    EXPECT_TRUE(shows(f, mpc + 3, 60, f.page.ultimateResults[34][1]));
+    EXPECT_TRUE(shows(f, mpc + 4, 28, f.page.ultimateResults[12][0]));
     // Route 3 alone without the NG-case study: bending and shear only.
     f.cnt.routeX = 2;
     f.cnt.route3NgCheck = 0;
@@ -306,6 +314,7 @@ TEST(ResultCells, PrintConversionGravityToSi) {
     EXPECT_EQ(textAt(screen, g, 20), "   1.00");
     EXPECT_EQ(textAt(print, g, 20), "    9.8");
     EXPECT_TRUE(std::holds_alternative<double>(cellAt(print, g, 20)->valueTarget));
+    EXPECT_FALSE(cellAt(print, g, 20)->field.has_value());  // a converted copy is never edited
     const int shortTitle = rowOf(print, "短期許容応力度設計");
     EXPECT_EQ(textAt(print, shortTitle + 1, 20), "  9.807");  // 100 x 9.80665 x 0.01 N/mm2
     EXPECT_EQ(textAt(print, shortTitle + 1, 36), "  0.853");
@@ -314,9 +323,9 @@ TEST(ResultCells, PrintConversionGravityToSi) {
     EXPECT_EQ(textAt(screen, tau, 20), "  1.000");
     EXPECT_EQ(textAt(print, tau, 20), "  98.07");
     EXPECT_EQ(textAt(print, rowOf(print, " ne1"), 28), "  12.50");
-    // Printing in the input unit binds the fields themselves.
-    EXPECT_EQ(boundTo<double>(cellAt(f.build(false, true, 0, 0), g, 20)),
-              &f.page.basicStresses[0][0].n);
+    // Printing in the input unit names the fields themselves.
+    EXPECT_EQ(cellAt(f.build(false, true, 0, 0), g, 20)->field,
+              (FieldRef{0, FieldRef::kBasicN, 0, 0}));
 }
 
 TEST(ResultCells, PrintConversionSiToGravity) {
@@ -329,41 +338,36 @@ TEST(ResultCells, PrintConversionSiToGravity) {
 }
 
 TEST(CellText, KindsAndTypes) {
-    std::uint8_t judgement = 0;
-    int count = 3;
-    std::uint8_t flag = 1;
     DisplayCell c;
     c.cellKind = kCellJudgement;
     c.valueType = kValueByte;
-    c.valueTarget = &judgement;
+    c.valueTarget = std::uint8_t{0};
     EXPECT_EQ(cellText(c), "-");
-    judgement = 1;
+    c.valueTarget = std::uint8_t{1};
     EXPECT_EQ(cellText(c), "OK");
     EXPECT_EQ(cellTextColour(c), CellColour::black);
-    judgement = 2;
+    c.valueTarget = std::uint8_t{2};
     EXPECT_EQ(cellText(c), "NG");
     EXPECT_EQ(cellTextColour(c), CellColour::red);
     c.cellKind = kCellEditable;
     c.valueType = kValueInteger;
     c.valueFormat = "%d本";
-    c.valueTarget = &count;
+    c.valueTarget = 3;
     EXPECT_EQ(cellText(c), "3本");
-    EXPECT_TRUE(storeCellValue(c, CellInput{5}));
-    EXPECT_EQ(count, 5);
     EXPECT_EQ(cellTextColour(c), CellColour::blue);
     c.valueType = kValueByte;
     c.valueFormat = "%d";
-    c.valueTarget = &flag;
-    EXPECT_TRUE(storeCellValue(c, CellInput{0x102}));
-    EXPECT_EQ(flag, 2);  // the low byte
+    c.valueTarget = std::uint8_t{2};
+    EXPECT_EQ(cellText(c), "2");
     c.cellKind = kCellFigure;
     EXPECT_EQ(cellText(c), "");
     c.cellKind = kCellEditable;
     c.valueType = kValueDouble;
     c.valueFormat = "%7.2f";
-    c.valueTarget = 5e-11;  // a converted copy is never written
+    c.valueTarget = 5e-11;
     EXPECT_EQ(cellText(c), "   0.00");
-    EXPECT_FALSE(storeCellValue(c, CellInput{1.0}));
+    c.cellKind = kCellDisplay;
+    EXPECT_EQ(cellText(c), "-");  // a computed zero
 }
 
 }  // namespace

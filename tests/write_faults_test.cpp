@@ -61,7 +61,7 @@ TEST(WriteFaults, AFailedSaveKeepsTheOldFileAndTheDocumentModified) {
     p.doc.save(path);
     const std::string saved = readFile(path);
     for (const WriteStep step : kSteps) {
-        p.doc.setBuildingTexts("新しい名前", "2026/12/08", "");
+        p.doc.setBuildingTexts({"新しい名前", "2026/12/08", ""});
         {
             InjectedFault fault(step, {"building.kso"});
             EXPECT_THROW(p.doc.save(path), FileAccessError);
@@ -123,8 +123,12 @@ TEST(WriteFaults, TheDetailFileKeepsItsOldFormAndTheFailureIsAWarning) {
 
 TEST(WriteFaults, TablesAtProgramEndAreReportedAndWrittenNextTime) {
     Program p;
-    p.doc.sectionTableEdited(KestoDocument::SectionTable::hShapes, "自社H.tbl", "自社");
-    p.doc.materialTableEdited(true);
+    auto hShapes = p.doc.sectionTable(KestoDocument::SectionTable::hShapes);
+    hShapes.fileName = "自社H.tbl";
+    hShapes.title = "自社";
+    hShapes.modified = true;
+    p.doc.setSectionTable(KestoDocument::SectionTable::hShapes, std::move(hShapes));
+    p.doc.setConcreteTable({{}, {}, p.doc.conditions().concreteTable, true});
     const std::vector<std::string> names = {"ConcRawSI.tbl", "自社H.tbl"};
     for (const WriteStep step : kSteps) {
         InjectedFault fault(step, names);
@@ -149,7 +153,7 @@ TEST(WriteFaults, AProcessKilledWhileSavingLeavesAWholeFile) {
         p.doc.insertPage();
     }
     const std::string path = p.dir.file("large.kso");
-    p.doc.setBuildingTexts("A", "", "");
+    p.doc.setBuildingTexts({"A", "", ""});
     p.doc.save(path);
     std::mt19937 random(20261208);
     for (int round = 0; round < 12; ++round) {
@@ -157,7 +161,7 @@ TEST(WriteFaults, AProcessKilledWhileSavingLeavesAWholeFile) {
         ASSERT_GE(child, 0);
         if (child == 0) {
             for (int n = 0;; ++n) {
-                p.doc.setBuildingTexts(n % 2 == 0 ? "B" : "A", "", "");
+                p.doc.setBuildingTexts({n % 2 == 0 ? "B" : "A", "", ""});
                 p.doc.save(path);
             }
         }

@@ -1,19 +1,48 @@
 #include "document/document.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "base/codepage.h"
+#include "base/field_copy.h"
 #include "base/text_format.h"
 #include "calc/calculation_commands.h"
 #include "document/condition_report.h"
 #include "document/detail_file.h"
 #include "document/open_document.h"
+#include "model/combinations.h"
 #include "model/new_document.h"
 #include "platform/files.h"
 #include "report/print_settings_store.h"
 #include "tables/table_store.h"
 
 namespace kesto {
+namespace {
+
+constexpr double kLargestEntry = 99999.0;
+
+// The fields of the design-conditions sheet: the conditions body but its lists, the table file
+// names (the table editors') and the γ case name (the stress dialog's).
+void copySheetFields(const CKestoCnt& from, CKestoCnt& to) {
+    copyFields(
+        from, to, [](auto& ar, auto& cnt) { conditionsBody(ar, cnt); },
+        [](std::string_view name) {
+            return name != "hSteelTableName" && name != "tubeTableName" &&
+                   name != "boltTableName" && name != "gammaStressName";
+        });
+}
+
+bool isNumberInRange(const FieldValue& value) {
+    if (const auto* d = std::get_if<double>(&value)) {
+        return std::fabs(*d) <= kLargestEntry;
+    }
+    if (const auto* i = std::get_if<int>(&value)) {
+        return std::abs(*i) <= kLargestEntry;
+    }
+    return true;
+}
+
+}  // namespace
 
 std::string shortenedConcreteName(const std::string& name) {
     constexpr std::size_t kBytes = 4;
@@ -109,22 +138,24 @@ TableProblems KestoDocument::endProgram() {
     return problems;
 }
 
-void KestoDocument::setBuildingTexts(std::string name, std::string date, std::string comment) {
-    data_.buildingName = std::move(name);
-    data_.buildingDate = std::move(date);
-    data_.buildingComment = std::move(comment);
+void KestoDocument::changed() {
+    rebuildCells();
     modified_ = true;
 }
 
-CKesto* KestoDocument::currentPage() {
+BuildingTexts KestoDocument::setBuildingTexts(BuildingTexts texts) {
+    BuildingTexts previous{std::exchange(data_.buildingName, std::move(texts.name)),
+                           std::exchange(data_.buildingDate, std::move(texts.date)),
+                           std::exchange(data_.buildingComment, std::move(texts.comment))};
+    modified_ = true;
+    return previous;
+}
+
+const CKesto* KestoDocument::currentPage() const {
     if (currentPageIndex_ < 0 || currentPageIndex_ >= pageCount()) {
         return nullptr;
     }
     return &data_.conditions.pages[static_cast<std::size_t>(currentPageIndex_)];
-}
-
-const CKesto* KestoDocument::currentPage() const {
-    return const_cast<KestoDocument*>(this)->currentPage();
 }
 
 std::string KestoDocument::pageStatusText() const {
@@ -153,21 +184,47 @@ void KestoDocument::insertPageAfterCurrent(bool fromCommand) {
     }
 }
 
-void KestoDocument::insertPage() {
+int KestoDocument::insertPage() {
     insertPageAfterCurrent(true);
-    rebuildCells();
-    modified_ = true;
+    changed();
+    return currentPageIndex_;
 }
 
-bool KestoDocument::deleteCurrentPage() {
-    if (currentPage() == nullptr) {
-        return false;
+std::optional<RemovedPage> KestoDocument::deletePage(int i) {
+    if (i < 0 || i >= pageCount()) {
+        return std::nullopt;
     }
-    data_.conditions.pages.erase(static_cast<std::size_t>(currentPageIndex_));
-    currentPageIndex_ = data_.conditions.pages.empty() ? -1 : std::max(0, currentPageIndex_ - 1);
-    rebuildCells();
-    modified_ = true;
-    return true;
+    RemovedPage removed{i, std::move(*data_.conditions.pages.release(static_cast<std::size_t>(i)))};
+    currentPageIndex_ = data_.conditions.pages.empty() ? -1 : std::max(0, i - 1);
+    changed();
+    return removed;
+}
+
+void KestoDocument::restorePage(RemovedPage removed) {
+    const int at = std::clamp(removed.index, 0, pageCount());
+    data_.conditions.pages.insert(static_cast<std::size_t>(at),
+                                  std::make_unique<CKesto>(std::move(removed.page)));
+    currentPageIndex_ = at;
+    changed();
+}
+
+std::optional<CKesto> KestoDocument::replacePage(int i, CKesto page) {
+    if (i < 0 || i >= pageCount()) {
+        return std::nullopt;
+    }
+    std::optional<CKesto> previous =
+        std::exchange(data_.conditions.pages[static_cast<std::size_t>(i)], std::move(page));
+    changed();
+    return previous;
+}
+
+OwnedList<CKesto> KestoDocument::setPages(OwnedList<CKesto> pages) {
+    std::swap(data_.conditions.pages, pages);
+    currentPageIndex_ = data_.conditions.pages.empty() ? -1
+                        : currentPageIndex_ < 0        ? 0
+                                                : std::min(currentPageIndex_, pageCount() - 1);
+    changed();
+    return pages;
 }
 
 bool KestoDocument::swapPages(int i, int j) {
@@ -182,16 +239,6 @@ bool KestoDocument::swapPages(int i, int j) {
     pages.insert(lo, std::move(upper));
     pages.insert(hi, std::move(lower));
     currentPageIndex_ = j;
-    rebuildCells();
-    modified_ = true;
-    return true;
-}
-
-bool KestoDocument::replacePage(int index, CKesto page) {
-    if (index < 0 || index >= pageCount()) {
-        return false;
-    }
-    data_.conditions.pages[static_cast<std::size_t>(index)] = std::move(page);
     rebuildCells();
     modified_ = true;
     return true;
@@ -241,39 +288,74 @@ int KestoDocument::pageOfMessageLine(const std::string& line) const {
     return -1;
 }
 
-void KestoDocument::sectionTableEdited(SectionTable table, std::string fileName,
-                                       std::string title) {
-    CKestoCnt& c = data_.conditions;
-    switch (table) {
-        case SectionTable::hShapes:
-            c.hSteelModified = true;
-            c.hSteelTableName = std::move(fileName);
-            c.hSteelTableTitle = std::move(title);
-            break;
-        case SectionTable::tubes:
-            c.tubeModified = true;
-            c.tubeTableName = std::move(fileName);
-            c.tubeTableTitle = std::move(title);
-            break;
-        case SectionTable::bolts:
-            c.boltModified = true;
-            c.boltTableName = std::move(fileName);
-            c.boltTableTitle = std::move(title);
-            break;
+namespace {
+
+// Exchanges a table of the conditions with an editor's state.
+template <class Row>
+TableState<Row> exchangeTable(std::string* fileName, std::string* title, OwnedList<Row>& rows,
+                              bool& modified, TableState<Row> state) {
+    TableState<Row> previous;
+    if (fileName != nullptr) {
+        previous.fileName = std::exchange(*fileName, std::move(state.fileName));
+        previous.title = std::exchange(*title, std::move(state.title));
     }
-    rebuildCells();
+    previous.rows = std::exchange(rows, std::move(state.rows));
+    previous.modified = std::exchange(modified, state.modified);
+    return previous;
 }
 
-void KestoDocument::materialTableEdited(bool concrete) {
-    (concrete ? data_.conditions.concreteModified : data_.conditions.steelGradeModified) = true;
+}  // namespace
+
+TableState<CSteel> KestoDocument::sectionTable(SectionTable table) const {
+    const CKestoCnt& c = data_.conditions;
+    return table == SectionTable::hShapes
+               ? TableState<CSteel>{c.hSteelTableName, c.hSteelTableTitle, c.hSteelTable,
+                                    c.hSteelModified}
+               : TableState<CSteel>{c.tubeTableName, c.tubeTableTitle, c.tubeTable, c.tubeModified};
+}
+
+TableState<CSteel> KestoDocument::setSectionTable(SectionTable table, TableState<CSteel> state) {
+    CKestoCnt& c = data_.conditions;
+    TableState<CSteel> previous =
+        table == SectionTable::hShapes
+            ? exchangeTable(&c.hSteelTableName, &c.hSteelTableTitle, c.hSteelTable,
+                            c.hSteelModified, std::move(state))
+            : exchangeTable(&c.tubeTableName, &c.tubeTableTitle, c.tubeTable, c.tubeModified,
+                            std::move(state));
+    rebuildCells();
+    return previous;
+}
+
+TableState<CABolt> KestoDocument::boltTable() const {
+    const CKestoCnt& c = data_.conditions;
+    return {c.boltTableName, c.boltTableTitle, c.boltTable, c.boltModified};
+}
+
+TableState<CABolt> KestoDocument::setBoltTable(TableState<CABolt> state) {
+    CKestoCnt& c = data_.conditions;
+    auto previous = exchangeTable(&c.boltTableName, &c.boltTableTitle, c.boltTable, c.boltModified,
+                                  std::move(state));
+    rebuildCells();
+    return previous;
+}
+
+TableState<CConcreteRaw> KestoDocument::setConcreteTable(TableState<CConcreteRaw> state) {
+    CKestoCnt& c = data_.conditions;
+    return exchangeTable(nullptr, nullptr, c.concreteTable, c.concreteModified, std::move(state));
+}
+
+TableState<CSteelRaw> KestoDocument::setSteelGradeTable(TableState<CSteelRaw> state) {
+    CKestoCnt& c = data_.conditions;
+    return exchangeTable(nullptr, nullptr, c.steelGradeTable, c.steelGradeModified,
+                         std::move(state));
 }
 
 bool KestoDocument::calculateThisPage() {
-    CKesto* page = currentPage();
-    if (page == nullptr) {
+    if (currentPage() == nullptr) {
         return false;
     }
-    kesto::calculateThisPage(data_.conditions, *page, data_.unitSystem,
+    CKesto& page = data_.conditions.pages[static_cast<std::size_t>(currentPageIndex_)];
+    kesto::calculateThisPage(data_.conditions, page, data_.unitSystem,
                              detailHeader(path_, data_.conditions, data_.unitSystem),
                              messageLines_);
     writeDetailFile(programFolder_, data_.conditions, &warnings_);
@@ -310,7 +392,8 @@ bool KestoDocument::setUnitSystem(int unit) {
     return true;
 }
 
-void KestoDocument::convertStresses(double factor, bool shortenConcreteNames) {
+OwnedList<CKesto> KestoDocument::convertStresses(double factor, bool shortenConcreteNames) {
+    OwnedList<CKesto> previous = data_.conditions.pages;
     for (auto& page : data_.conditions.pages) {
         if (shortenConcreteNames) {
             page.concreteGrade = shortenedConcreteName(page.concreteGrade);
@@ -328,14 +411,47 @@ void KestoDocument::convertStresses(double factor, bool shortenConcreteNames) {
             }
         }
     }
-    rebuildCells();
-    modified_ = true;
+    changed();
+    return previous;
 }
 
-void KestoDocument::conditionsChanged() {
-    rebuildCells();
+CKestoCnt KestoDocument::setConditions(const CKestoCnt& edited) {
+    CKestoCnt previous;
+    copySheetFields(data_.conditions, previous);
+    copySheetFields(edited, data_.conditions);
     rebuildConditionLines();
-    modified_ = true;
+    changed();
+    return previous;
+}
+
+StressSetup KestoDocument::stressSetup() const {
+    const CKestoCnt& c = data_.conditions;
+    return {c.stressNames,    c.longTermCombos,  c.shortTermCombos,
+            c.ultimateCombos, c.gammaStressName, {}};
+}
+
+StressSetup KestoDocument::setStressSetup(StressSetup setup) {
+    CKestoCnt& c = data_.conditions;
+    StressSetup previous = stressSetup();
+    for (const CKesto& page : c.pages) {
+        previous.pageStresses.push_back(page.basicStresses);
+    }
+    const bool casesChanged = setup.stressNames != c.stressNames;
+    c.stressNames = std::move(setup.stressNames);
+    c.longTermCombos = std::move(setup.longTermCombos);
+    c.shortTermCombos = std::move(setup.shortTermCombos);
+    c.ultimateCombos = std::move(setup.ultimateCombos);
+    c.gammaStressName = std::move(setup.gammaStressName);
+    if (setup.pageStresses.size() == c.pages.size() && !c.pages.empty()) {
+        for (std::size_t i = 0; i < c.pages.size(); ++i) {
+            c.pages[i].basicStresses = std::move(setup.pageStresses[i]);
+        }
+    } else if (casesChanged) {
+        synchronisePages(c);
+    }
+    rebuildConditionLines();
+    changed();
+    return previous;
 }
 
 std::vector<std::string> KestoDocument::buildConditionLines(bool forPrint) const {
@@ -349,41 +465,51 @@ void KestoDocument::rebuildConditionLines() {
 }
 
 void KestoDocument::rebuildCells() {
-    CKesto* page = currentPage();
+    const CKesto* page = currentPage();
     if (page == nullptr) {
         grid_ = ResultGrid{};
         return;
     }
-    grid_ = buildResultCells(data_.conditions, *page,
-                             {false, false, data_.unitSystem, printSettings_.outputUnitSystem});
+    grid_ = buildResultCells(
+        data_.conditions, *page,
+        {false, false, data_.unitSystem, printSettings_.outputUnitSystem, currentPageIndex_});
 }
 
-bool KestoDocument::editCell(int editOrder, const CellInput& value) {
+std::optional<FieldEdit> KestoDocument::editCell(int editOrder, const FieldValue& value) {
     for (const auto& cell : grid_.cells) {
         if (cell.editOrder != editOrder) {
             continue;
         }
-        if (const auto* number = std::get_if<double>(&value)) {
-            if (!(std::fabs(*number) <= kLargestEntry)) {
-                return false;
-            }
+        if (!cell.editable() || !cell.field) {
+            return std::nullopt;
         }
-        if (!storeCellValue(cell, value)) {
-            return false;
+        const FieldRef field = *cell.field;
+        if (auto previous = setField(field, value)) {
+            return FieldEdit{field, std::move(*previous)};
         }
-        modified_ = true;
-        return true;
+        return std::nullopt;
     }
-    return false;
+    return std::nullopt;
+}
+
+std::optional<FieldValue> KestoDocument::setField(const FieldRef& ref, const FieldValue& value) {
+    if (!isNumberInRange(value)) {
+        return std::nullopt;
+    }
+    auto previous = storeField(data_.conditions, ref, value);
+    if (previous) {
+        changed();
+    }
+    return previous;
 }
 
 ResultGrid KestoDocument::printCells(int index, bool labelsOff) {
     if (index < 0 || index >= pageCount()) {
         return ResultGrid{};
     }
-    return buildResultCells(data_.conditions,
-                            data_.conditions.pages[static_cast<std::size_t>(index)],
-                            {labelsOff, true, data_.unitSystem, printSettings_.outputUnitSystem});
+    return buildResultCells(
+        data_.conditions, data_.conditions.pages[static_cast<std::size_t>(index)],
+        {labelsOff, true, data_.unitSystem, printSettings_.outputUnitSystem, index});
 }
 
 }  // namespace kesto

@@ -2,15 +2,33 @@
 // input unit, the lists derived for display and printing (conditions report, messages, the
 // cells of the current page) and the program-wide settings. It carries every operation of the
 // document's commands; the desktop program only shows dialogs and draws what it holds.
+//
+// Every change a user makes goes through one of the edit operations below, and each returns
+// what the opposite operation needs, so that an undo stack can take a change back:
+//
+//     setField(ref, v) -> previous value    undo: setField(ref, previous)
+//     editCell(n, v)   -> {field, previous}  undo: setField(field, previous)
+//     insertPage()     -> index              undo: deletePage(index)
+//     deletePage(i)    -> {index, page}      undo: restorePage(removed)
+//     swapPages(i, j)                         undo: swapPages(j, i)
+//     replacePage(i, p), setBuildingTexts(t), setConditions(c), setStressSetup(s),
+//     setPages(list), set...Table(t)         -> what they replaced; undo: the same call with it
+//     convertStresses(f, shorten) -> pages   undo: setPages(pages)
+//     setUnitSystem(u)                       undo: setUnitSystem(previous unit)
+//
+// An undo is valid when the changes made after it were undone first, as an undo stack does.
 #pragma once
 
+#include <array>
 #include <ctime>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "calc/calculation_commands.h"
 #include "model/document_file.h"
+#include "model/field_ref.h"
 #include "model/stress_table.h"
 #include "platform/profile.h"
 #include "report/print_layout.h"
@@ -18,6 +36,48 @@
 #include "tables/material_tables.h"
 
 namespace kesto {
+
+struct BuildingTexts {
+    std::string name;
+    std::string date;
+    std::string comment;  // lines end in CR LF, as the document file keeps them
+    bool operator==(const BuildingTexts&) const = default;
+};
+
+// A deleted page and where it stood.
+struct RemovedPage {
+    int index = 0;
+    CKesto page;
+};
+
+// A cell edit: the field and the value it held before.
+struct FieldEdit {
+    FieldRef field;
+    FieldValue previous;
+};
+
+// What the stress conditions dialog edits: the stress cases, the combination lists and the
+// case multiplied by γ; with them each page's basic stresses ([page][dir]). Empty page
+// stresses mean that the pages follow the stress cases (their lists are synchronised when the
+// cases changed).
+struct StressSetup {
+    OwnedList<CStressName> stressNames;
+    OwnedList<CStringTable> longTermCombos;
+    OwnedList<CStringTable> shortTermCombos;
+    OwnedList<CStringTable> ultimateCombos;
+    std::string gammaStressName;
+    std::vector<std::array<OwnedList<CStress>, 2>> pageStresses;
+};
+
+// A table as its editor changes it. The file name and title belong to the section and bolt
+// tables only; `modified` marks a table to be written back at program end.
+template <class Row>
+struct TableState {
+    std::string fileName;
+    std::string title;
+    OwnedList<Row> rows;
+    bool modified = false;
+};
 
 class KestoDocument {
   public:
@@ -56,29 +116,33 @@ class KestoDocument {
     const std::string& buildingDate() const { return data_.buildingDate; }
     const std::string& buildingComment() const { return data_.buildingComment; }
     // The building dialog's OK: stores all three and marks the document modified.
-    void setBuildingTexts(std::string name, std::string date, std::string comment);
+    BuildingTexts setBuildingTexts(BuildingTexts texts);
 
     // --- Pages -------------------------------------------------------------------------------
     int pageCount() const { return static_cast<int>(data_.conditions.pages.size()); }
     int currentPageIndex() const { return currentPageIndex_; }
-    CKesto* currentPage();
     const CKesto* currentPage() const;
     // The status-bar page text "%d/%d": current page number and page count.
     std::string pageStatusText() const;
     // Makes page k current and lays it out; false (nothing changed) when there is no page k.
     bool goToPage(int k);
     // A new page after the current one (at the end when there is none), with the inputs of the
-    // current page except its mark and forces; it becomes current.
-    void insertPage();
-    // Deletes the current page; the page before it (or the new first page) becomes current.
-    // False when there is no current page.
-    bool deleteCurrentPage();
+    // current page except its mark and forces; it becomes current. Returns its index.
+    int insertPage();
+    // Deletes page i; the page before it (or the new first page) becomes current. Nothing when
+    // there is no page i.
+    std::optional<RemovedPage> deletePage(int i);
+    std::optional<RemovedPage> deleteCurrentPage() { return deletePage(currentPageIndex_); }
+    // Puts a deleted page back where it stood; it becomes current.
+    void restorePage(RemovedPage removed);
     // The jump dialog's "↑"/"↓": exchanges pages i and j; page j becomes current.
     bool swapPages(int i, int j);
-    // Replaces page `index` as a whole (the shape dialog's OK, and taking a page change back);
-    // the current page is laid out again and the document marked modified. False (nothing
-    // changed) when there is no page `index`.
-    bool replacePage(int index, CKesto page);
+    // The column-base dialog's OK: page i replaced as a whole; the page it replaced, or nothing
+    // (nothing changed) when there is no page i.
+    std::optional<CKesto> replacePage(int i, CKesto page);
+    // Every page replaced at once; the current page stays where it was when it still exists,
+    // else the last page becomes current. Returns the pages replaced.
+    OwnedList<CKesto> setPages(OwnedList<CKesto> pages);
 
     // Replaces the whole page list (taking a stress import back or doing it again); the current
     // page keeps its index while it exists, else the last page becomes current.
@@ -114,22 +178,32 @@ class KestoDocument {
     // true when the unit changed.
     bool setUnitSystem(int unit);
     // The unit conversion: every page's basic stresses and route-3 forces multiplied by
-    // `factor`, concrete names shortened to their first four characters when asked.
-    void convertStresses(double factor, bool shortenConcreteNames);
+    // `factor`, concrete names shortened to their first four characters when asked. Returns
+    // the pages as they were.
+    OwnedList<CKesto> convertStresses(double factor, bool shortenConcreteNames);
 
     // --- Table editors (their changes go to the table files, not to the document) ---------
-    enum class SectionTable { hShapes, tubes, bolts };
-    // A section or bolt table editor closed with OK: its file name and title are taken over and
-    // the table is written back at program end.
-    void sectionTableEdited(SectionTable table, std::string fileName, std::string title);
-    // The concrete or steel-grade editor closed with OK.
-    void materialTableEdited(bool concrete);
+    // An editor closed with OK: the table takes the rows (and for the section and bolt tables
+    // the file name and title); a table marked modified is written back at program end.
+    // Each returns the table as it was.
+    enum class SectionTable { hShapes, tubes };
+    TableState<CSteel> sectionTable(SectionTable table) const;
+    TableState<CSteel> setSectionTable(SectionTable table, TableState<CSteel> state);
+    TableState<CABolt> boltTable() const;
+    TableState<CABolt> setBoltTable(TableState<CABolt> state);
+    TableState<CConcreteRaw> setConcreteTable(TableState<CConcreteRaw> state);
+    TableState<CSteelRaw> setSteelGradeTable(TableState<CSteelRaw> state);
 
     // --- Conditions --------------------------------------------------------------------------
-    CKestoCnt& conditions() { return data_.conditions; }
     const CKestoCnt& conditions() const { return data_.conditions; }
-    // After the design-conditions sheet or the stress dialog closed with OK.
-    void conditionsChanged();
+    // The design-conditions sheet's OK: every stored conditions field of `edited` except the
+    // lists, the table file names and the γ case name. Returns the conditions as they were
+    // (the same fields; no pages, no tables).
+    CKestoCnt setConditions(const CKestoCnt& edited);
+    StressSetup stressSetup() const;
+    // The stress conditions dialog's OK. Returns the setup as it was, with every page's basic
+    // stresses.
+    StressSetup setStressSetup(StressSetup setup);
     const std::vector<std::string>& conditionLines() const { return conditionLines_; }
     // The conditions report for the screen (policy text of the input unit) or for printing
     // (policy text of the output unit).
@@ -140,9 +214,13 @@ class KestoDocument {
     const FigureCaptions& figureCaptions() const { return grid_.captions; }
     // Lays out the current page for the screen again (after any change affecting it).
     void rebuildCells();
-    // Commits an editor: stores the value into the cell with this edit number and marks the
-    // document modified. Numbers of editable number cells are refused outside -99999 … 99999.
-    bool editCell(int editOrder, const CellInput& value);
+    // Commits an editor: stores the value into the field of the cell with this edit number.
+    // Nothing when there is no such cell or setField refuses the value.
+    std::optional<FieldEdit> editCell(int editOrder, const FieldValue& value);
+    // Stores a value into a page field, marks the document modified and lays out the current
+    // page again. Returns the value the field held, or nothing (nothing changed) when `ref`
+    // names no field, the value does not fit it, or a number lies outside -99999 … 99999.
+    std::optional<FieldValue> setField(const FieldRef& ref, const FieldValue& value);
     // The cells of page `index` as printed, without changing the current page.
     ResultGrid printCells(int index, bool labelsOff);
 
@@ -168,6 +246,7 @@ class KestoDocument {
     void readDefaults();
     void writeDefaults();
     void insertPageAfterCurrent(bool fromCommand);
+    void changed();
     void rebuildConditionLines();
 
     std::string programFolder_;

@@ -1,44 +1,20 @@
 #include "model/new_document.h"
 
+#include "base/field_copy.h"
 #include "model/combinations.h"
 
 namespace kesto {
 namespace {
 
-// The inputs a new page takes over from the current one: everything but the mark, the basic
-// stresses, the route-3 forces and the page-level concrete shear switch.
+// The inputs a new page takes over from the current one: every field of the page's field list
+// but the mark, the basic stresses, the route-3 forces and the page-level concrete shear switch.
 void copyInputs(const CKesto& from, CKesto& to) {
-    to.concreteGrade = from.concreteGrade;
-    to.columnSteelGrade = from.columnSteelGrade;
-    to.basePlateSteelGrade = from.basePlateSteelGrade;
-    to.ribSteelGrade = from.ribSteelGrade;
-    to.boltSteelGrade = from.boltSteelGrade;
-    to.boltName = from.boltName;
-    to.columnSection = from.columnSection;
-    to.columnKind = from.columnKind;
-    to.rotated = from.rotated;
-    to.wingPlate = from.wingPlate;
-    to.boltCountX = from.boltCountX;
-    to.boltCountY = from.boltCountY;
-    to.ribCountX = from.ribCountX;
-    to.ribCountY = from.ribCountY;
-    to.plateB = from.plateB;
-    to.plateD = from.plateD;
-    to.plateT = from.plateT;
-    to.ribH = from.ribH;
-    to.ribT = from.ribT;
-    to.boltGaugeX = from.boltGaugeX;
-    to.boltGaugeY = from.boltGaugeY;
-    to.ribGaugeX = from.ribGaugeX;
-    to.ribGaugeY = from.ribGaugeY;
-    to.useAnchorBlock = from.useAnchorBlock;
-    to.pedestalB = from.pedestalB;
-    to.pedestalD = from.pedestalD;
-    to.anchorBlockB = from.anchorBlockB;
-    to.anchorBlockD = from.anchorBlockD;
-    to.boltLength = from.boltLength;
-    to.inputAa = from.inputAa;
-    to.inputAc = from.inputAc;
+    copyFields(
+        from, to, [](auto& ar, auto& page) { fields(ar, page); },
+        [](std::string_view name) {
+            return name != "mark" && name != "concreteShearCheck" && name != "ultimateN" &&
+                   name != "ultimateQ" && name != "ultimateM";
+        });
 }
 
 }  // namespace

@@ -39,17 +39,20 @@ void CKesto::resetResults() {
     ngMessages.clear();
 }
 
-CStress* CKesto::findBasicStress(int dir, const std::string& symbol) {
-    for (CStress& s : basicStresses[dir]) {
-        if (s.name == symbol) {
-            return &s;
+int CKesto::basicStressIndex(int dir, const std::string& symbol) const {
+    const auto& list = basicStresses[static_cast<std::size_t>(dir)];
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i].name == symbol) {
+            return static_cast<int>(i);
         }
     }
-    return nullptr;
+    return -1;
 }
 
 const CStress* CKesto::findBasicStress(int dir, const std::string& symbol) const {
-    return const_cast<CKesto*>(this)->findBasicStress(dir, symbol);
+    const int i = basicStressIndex(dir, symbol);
+    return i < 0 ? nullptr
+                 : &basicStresses[static_cast<std::size_t>(dir)][static_cast<std::size_t>(i)];
 }
 
 void CKesto::clearComboResults() {

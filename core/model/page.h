@@ -102,8 +102,8 @@ struct CKesto {
 
     // Empties every result, judgement and message; inputs and stress lists stay.
     void resetResults();
-    // The first basic stress of `dir` named exactly `symbol`, or none.
-    CStress* findBasicStress(int dir, const std::string& symbol);
+    // The first basic stress of `dir` named exactly `symbol` (its index), or none (-1).
+    int basicStressIndex(int dir, const std::string& symbol) const;
     const CStress* findBasicStress(int dir, const std::string& symbol) const;
     void clearComboResults();
     void clearUltimateComboResults();

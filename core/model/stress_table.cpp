@@ -281,10 +281,11 @@ class TableImport {
                 page.ultimateM[a.dir][*a.sense] = a.m;
                 page.ultimateQ[a.dir][*a.sense] = a.q;
             } else {
-                CStress* s = page.findBasicStress(a.dir, a.stressCase);
-                s->n = a.n;
-                s->m = a.m;
-                s->q = a.q;
+                const int i = page.basicStressIndex(a.dir, a.stressCase);
+                CStress& s = page.basicStresses[a.dir][static_cast<std::size_t>(i)];
+                s.n = a.n;
+                s.m = a.m;
+                s.q = a.q;
             }
         }
         result_.rows = static_cast<int>(assignments_.size());

@@ -39,7 +39,8 @@ class GridBuilder {
   public:
     GridBuilder(const ResultCellOptions& o)
         : labelsOff_(o.labelsOff),
-          convertFrom_(o.print && o.outputUnitSystem != o.unitSystem ? o.unitSystem : -1) {
+          convertFrom_(o.print && o.outputUnitSystem != o.unitSystem ? o.unitSystem : -1),
+          pageIndex_(o.pageIndex) {
         const int shown = o.print ? o.outputUnitSystem : o.unitSystem;
         formats_ =
             shown == 0 ? Formats{"%7.2f", "%7.2f", "%7.3f"} : Formats{"%7.1f", "%7.3f", "%7.2f"};
@@ -63,28 +64,45 @@ class GridBuilder {
         add(col, width, kind, kValueText, "%s", std::move(text));
     }
     void empty(int col, int width) { text(col, width, std::string()); }
-    void string(int col, int width, std::string* field, std::uint8_t kind) {
-        add(col, width, kind, kValueString, "%s", field);
+    // A text field of the page; an editable one names its field.
+    void string(int col, int width, const std::string& value, std::uint8_t kind,
+                std::optional<FieldRef::Field> field = std::nullopt) {
+        add(col, width, kind, kValueString, "%s", value, fieldRef(field, 0, 0));
     }
     // A number; `factor` is its unit factor of the print conversion.
-    void number(int col, int width, double* field, const char* format, double factor,
-                std::uint8_t kind = kCellDisplay) {
-        if (convertFrom_ >= 0 && factor != kNoConversion) {
-            const double v = convert(*field, factor, true, convertFrom_, 1 - convertFrom_);
-            add(col, width, kind, kValueDouble, format, v);
-        } else {
-            add(col, width, kind, kValueDouble, format, field);
-        }
+    void number(int col, int width, double value, const char* format, double factor) {
+        add(col, width, kCellDisplay, kValueDouble, format, converted(value, factor));
     }
-    void judgement(int col, int width, std::uint8_t* field) {
-        add(col, width, kCellJudgement, kValueByte, "%d", field);
+    // An editable number of the page: field `field` of direction `dir` at `index`.
+    void editableNumber(int col, int width, double value, const char* format, double factor,
+                        FieldRef::Field field, int dir, int index) {
+        // A converted copy is printed only, never edited.
+        const bool copy = convertFrom_ >= 0 && factor != kNoConversion;
+        add(col, width, kCellEditable, kValueDouble, format, converted(value, factor),
+            copy ? std::nullopt : fieldRef(field, dir, index));
+    }
+    void judgement(int col, int width, std::uint8_t value) {
+        add(col, width, kCellJudgement, kValueByte, "%d", value);
     }
 
     std::vector<DisplayCell> take() { return std::move(cells_); }
 
   private:
+    double converted(double value, double factor) const {
+        return convertFrom_ >= 0 && factor != kNoConversion
+                   ? convert(value, factor, true, convertFrom_, 1 - convertFrom_)
+                   : value;
+    }
+    std::optional<FieldRef> fieldRef(std::optional<FieldRef::Field> field, int dir,
+                                     int index) const {
+        if (!field) {
+            return std::nullopt;
+        }
+        return FieldRef{pageIndex_, *field, dir, index};
+    }
+
     void add(int col, int width, std::uint8_t kind, std::uint8_t type, const char* format,
-             CellTarget target) {
+             CellValue value, std::optional<FieldRef> field = std::nullopt) {
         DisplayCell c;
         c.cellColumn = col;
         c.cellRow = row_;
@@ -93,7 +111,8 @@ class GridBuilder {
         c.cellKind = kind;
         c.valueType = type;
         c.valueFormat = format;
-        c.valueTarget = std::move(target);
+        c.valueTarget = std::move(value);
+        c.field = field;
         c.editOrder = c.interactive() ? nextEdit_++ : -1;
         c.textFlags = align_ >= 0
                           ? align_ | kTextSingleLine
@@ -104,6 +123,7 @@ class GridBuilder {
 
     bool labelsOff_;
     int convertFrom_;  // the input unit when printing converts, else -1
+    int pageIndex_;
     Formats formats_{};
     int groupX_ = kLabelWidth;
     int row_ = 0;
@@ -120,7 +140,7 @@ int routeOf(const CKestoCnt& cnt, int dir) {
     return dir == 0 ? cnt.routeX : cnt.routeY;
 }
 
-void headerRows(GridBuilder& b, const CKestoCnt& cnt, CKesto& p, ResultGrid& grid) {
+void headerRows(GridBuilder& b, const CKestoCnt& cnt, const CKesto& p, ResultGrid& grid) {
     const bool pedestalRow = anyRoute(cnt, 2) && cnt.route3NgCheck != 0;
     const bool anchorageRow = pedestalRow && cnt.boltElongation != 0 && cnt.useAnchorBlock != 0;
     const int xg = b.group(0);
@@ -128,7 +148,7 @@ void headerRows(GridBuilder& b, const CKestoCnt& cnt, CKesto& p, ResultGrid& gri
 
     b.setAlign(kAlignName);
     b.label(0, kLabelWidth, " 符号");
-    b.string(xg, 2 * kGroupWidth, &p.mark, kCellEditable);
+    b.string(xg, 2 * kGroupWidth, p.mark, kCellEditable, FieldRef::kMark);
     b.nextRow();
 
     const int figureRows = anchorageRow ? 6 : 5;
@@ -141,21 +161,22 @@ void headerRows(GridBuilder& b, const CKestoCnt& cnt, CKesto& p, ResultGrid& gri
     // Beside the figure: a name (20 wide) and its grade (8 wide) per row.
     const int names = xg + kFigureWidth;
     b.setAlign(kAlignName);
-    const auto nameRow = [&](auto name, std::string* grade, std::uint8_t gradeKind) {
+    const auto nameRow = [&](auto name, const std::string& grade, FieldRef::Field field,
+                             std::uint8_t gradeKind) {
         name();
-        b.string(names + kNameWidth, kValueWidth, grade, gradeKind);
+        b.string(names + kNameWidth, kValueWidth, grade, gradeKind, field);
         b.nextRow();
     };
-    nameRow([&] { b.string(names, kNameWidth, &p.columnSection, kCellDisplay); },
-            &p.columnSteelGrade, kCellSteelGrade);
-    nameRow([&] { b.text(names, kNameWidth, grid.captions.plate); }, &p.basePlateSteelGrade,
-            kCellSteelGrade);
-    nameRow([&] { b.text(names, kNameWidth, grid.captions.rib); }, &p.ribSteelGrade,
-            kCellSteelGrade);
-    nameRow([&] { b.text(names, kNameWidth, grid.captions.bolt); }, &p.boltSteelGrade,
-            kCellSteelGrade);
+    nameRow([&] { b.string(names, kNameWidth, p.columnSection, kCellDisplay); }, p.columnSteelGrade,
+            FieldRef::kColumnSteelGrade, kCellSteelGrade);
+    nameRow([&] { b.text(names, kNameWidth, grid.captions.plate); }, p.basePlateSteelGrade,
+            FieldRef::kBasePlateSteelGrade, kCellSteelGrade);
+    nameRow([&] { b.text(names, kNameWidth, grid.captions.rib); }, p.ribSteelGrade,
+            FieldRef::kRibSteelGrade, kCellSteelGrade);
+    nameRow([&] { b.text(names, kNameWidth, grid.captions.bolt); }, p.boltSteelGrade,
+            FieldRef::kBoltSteelGrade, kCellSteelGrade);
     nameRow([&] { b.text(names, kNameWidth, pedestalRow ? grid.captions.pedestal : "ｺﾝｸﾘｰﾄ材質"); },
-            &p.concreteGrade, kCellConcreteGrade);
+            p.concreteGrade, FieldRef::kConcreteGrade, kCellConcreteGrade);
     if (anchorageRow) {
         b.text(names, kNameWidth + kValueWidth, grid.captions.anchorage);
         b.nextRow();
@@ -165,9 +186,9 @@ void headerRows(GridBuilder& b, const CKestoCnt& cnt, CKesto& p, ResultGrid& gri
     b.setAlign(kAlignNone);
     const bool rot = p.rotated != 0;
     b.label(0, kLabelWidth, " ｹﾞｰｼﾞ ﾎﾞﾙﾄ,ﾘﾌﾞ");
-    double* boltGauge[2] = {rot ? &p.boltGaugeY : &p.boltGaugeX,
-                            rot ? &p.boltGaugeX : &p.boltGaugeY};
-    double* ribGauge[2] = {rot ? &p.ribGaugeY : &p.ribGaugeX, rot ? &p.ribGaugeX : &p.ribGaugeY};
+    const double boltGauge[2] = {rot ? p.boltGaugeY : p.boltGaugeX,
+                                 rot ? p.boltGaugeX : p.boltGaugeY};
+    const double ribGauge[2] = {rot ? p.ribGaugeY : p.ribGaugeX, rot ? p.ribGaugeX : p.ribGaugeY};
     for (int dir = 0; dir < 2; ++dir) {
         b.number(b.group(dir), kValueWidth, boltGauge[dir], "%6.1f", kNoConversion);
         b.number(b.group(dir) + kValueWidth, kValueWidth, ribGauge[dir], "%6.1f", kNoConversion);
@@ -182,7 +203,7 @@ void headerRows(GridBuilder& b, const CKestoCnt& cnt, CKesto& p, ResultGrid& gri
     b.setAlign(kAlignNone);
 }
 
-void stressRows(GridBuilder& b, CKestoCnt& cnt, CKesto& p) {
+void stressRows(GridBuilder& b, const CKestoCnt& cnt, const CKesto& p) {
     const char* force = b.formats().force;
     b.setAlign(kAlignTitle);
     b.label(0, kLabelWidth, " 応力");
@@ -196,23 +217,27 @@ void stressRows(GridBuilder& b, CKestoCnt& cnt, CKesto& p) {
     b.nextRow();
     b.setAlign(kAlignNone);
 
-    for (auto& name : cnt.stressNames) {
+    for (const auto& name : cnt.stressNames) {
         b.setAlign(kAlignName);
         b.label(0, kLabelWidth, name.label);
         b.setAlign(kAlignNone);
         const std::string symbol = symbolOf(name.label);
         for (int dir = 0; dir < 2; ++dir) {
             const int col = b.group(dir);
-            CStress* s = p.findBasicStress(dir, symbol);
-            if (s == nullptr) {
+            const int index = p.basicStressIndex(dir, symbol);
+            if (index < 0) {
                 for (int k = 0; k < 3; ++k) {
                     b.empty(col + k * kValueWidth, kValueWidth);
                 }
                 continue;
             }
-            b.number(col, kValueWidth, &s->n, force, kForceScale, kCellEditable);
-            b.number(col + kValueWidth, kValueWidth, &s->m, force, kForceScale, kCellEditable);
-            b.number(col + 2 * kValueWidth, kValueWidth, &s->q, force, kForceScale, kCellEditable);
+            const CStress& s = p.basicStresses[dir][static_cast<std::size_t>(index)];
+            b.editableNumber(col, kValueWidth, s.n, force, kForceScale, FieldRef::kBasicN, dir,
+                             index);
+            b.editableNumber(col + kValueWidth, kValueWidth, s.m, force, kForceScale,
+                             FieldRef::kBasicM, dir, index);
+            b.editableNumber(col + 2 * kValueWidth, kValueWidth, s.q, force, kForceScale,
+                             FieldRef::kBasicQ, dir, index);
         }
         b.nextRow();
     }
@@ -233,16 +258,17 @@ void stressRows(GridBuilder& b, CKestoCnt& cnt, CKesto& p) {
                 }
                 continue;
             }
-            b.number(col, kValueWidth, &p.ultimateN[dir][sense], force, kForceScale, kCellEditable);
+            b.editableNumber(col, kValueWidth, p.ultimateN[dir][sense], force, kForceScale,
+                             FieldRef::kUltimateN, dir, sense);
             // With elongation capacity the route-3 moment is not used.
             if (cnt.boltElongation == 0) {
-                b.number(col + kValueWidth, kValueWidth, &p.ultimateM[dir][sense], force,
-                         kForceScale, kCellEditable);
+                b.editableNumber(col + kValueWidth, kValueWidth, p.ultimateM[dir][sense], force,
+                                 kForceScale, FieldRef::kUltimateM, dir, sense);
             } else {
                 b.empty(col + kValueWidth, kValueWidth);
             }
-            b.number(col + 2 * kValueWidth, kValueWidth, &p.ultimateQ[dir][sense], force,
-                     kForceScale, kCellEditable);
+            b.editableNumber(col + 2 * kValueWidth, kValueWidth, p.ultimateQ[dir][sense], force,
+                             kForceScale, FieldRef::kUltimateQ, dir, sense);
         }
         b.nextRow();
     }
@@ -272,7 +298,7 @@ struct AllowableRow {
     int format;  // 0 force/moment, 1 concrete stress, 2 steel stress, 3 length
 };
 
-void allowableBlock(GridBuilder& b, CKesto& p, const char* title, int slot) {
+void allowableBlock(GridBuilder& b, const CKesto& p, const char* title, int slot) {
     static const AllowableRow rows[] = {
         {{" σc", " fc", " σc/fc"}, &CKesto::sigmaC, &CKesto::allowFc, &CKesto::ratioConcrete, 1},
         {{" ΣT", " Pb", " ΣT/Pb"},
@@ -303,9 +329,9 @@ void allowableBlock(GridBuilder& b, CKesto& p, const char* title, int slot) {
                                               : kNoConversion;
         for (int dir = 0; dir < 2; ++dir) {
             const int col = b.group(dir);
-            b.number(col, kValueWidth, &(p.*r.value)[dir][slot], format, factor);
-            b.number(col + kValueWidth, kValueWidth, &(p.*r.capacity)[dir][slot], format, factor);
-            b.number(col + 2 * kValueWidth, kValueWidth, &(p.*r.ratio)[dir][slot], kRatioFormat,
+            b.number(col, kValueWidth, (p.*r.value)[dir][slot], format, factor);
+            b.number(col + kValueWidth, kValueWidth, (p.*r.capacity)[dir][slot], format, factor);
+            b.number(col + 2 * kValueWidth, kValueWidth, (p.*r.ratio)[dir][slot], kRatioFormat,
                      kNoConversion);
         }
         b.nextRow();
@@ -314,8 +340,8 @@ void allowableBlock(GridBuilder& b, CKesto& p, const char* title, int slot) {
     b.label(10, 10, " 判定");
     for (int dir = 0; dir < 2; ++dir) {
         const int col = b.group(dir);
-        b.number(col, 12, &p.ratioMax[dir][slot], kRatioFormat, kNoConversion);
-        b.judgement(col + 12, 12, &p.allowJudgement[dir][slot]);
+        b.number(col, 12, p.ratioMax[dir][slot], kRatioFormat, kNoConversion);
+        b.judgement(col + 12, 12, p.allowJudgement[dir][slot]);
     }
     b.nextRow();
 }
@@ -332,7 +358,7 @@ struct UltimateRow {
     UltimateQuantity quantity;
 };
 
-void ultimateRow(GridBuilder& b, const CKestoCnt& cnt, CKesto& p, const UltimateRow& r) {
+void ultimateRow(GridBuilder& b, const CKestoCnt& cnt, const CKesto& p, const UltimateRow& r) {
     threeLabels(b, r.labels[0], r.labels[1], r.labels[2]);
     const Formats& f = b.formats();
     const char* format = r.quantity == kUltForce      ? f.force
@@ -348,22 +374,22 @@ void ultimateRow(GridBuilder& b, const CKestoCnt& cnt, CKesto& p, const Ultimate
     for (int dir = 0; dir < 2; ++dir) {
         const int col = b.group(dir);
         const int ratio = routeOf(cnt, dir) == 1 ? r.ratio12 : r.ratio3;
-        b.number(col, kValueWidth, &p.ultimateResults[r.value][dir], format, factor);
-        b.number(col + kValueWidth, kValueWidth, &p.ultimateResults[r.capacity][dir], format,
+        b.number(col, kValueWidth, p.ultimateResults[r.value][dir], format, factor);
+        b.number(col + kValueWidth, kValueWidth, p.ultimateResults[r.capacity][dir], format,
                  factor);
-        b.number(col + 2 * kValueWidth, kValueWidth, &p.ultimateResults[ratio][dir], kRatioFormat,
+        b.number(col + 2 * kValueWidth, kValueWidth, p.ultimateResults[ratio][dir], kRatioFormat,
                  kNoConversion);
     }
     b.nextRow();
 }
 
-void fractureRows(GridBuilder& b, const CKestoCnt& cnt, CKesto& p) {
+void fractureRows(GridBuilder& b, const CKestoCnt& cnt, const CKesto& p) {
     ultimateRow(b, cnt, p, {{" QM", " 1Pu", " αQM/1Pu"}, 5, 29, 39, 39, kUltForce});
     ultimateRow(b, cnt, p, {{" QM", " 2Pu", " αQM/2Pu"}, 5, 30, 40, 40, kUltForce});
     ultimateRow(b, cnt, p, {{" τ", " τu", " ατ/τu"}, 31, 32, 41, 41, kUltSteel});
 }
 
-void ultimateBlock(GridBuilder& b, const CKestoCnt& cnt, CKesto& p) {
+void ultimateBlock(GridBuilder& b, const CKestoCnt& cnt, const CKesto& p) {
     const bool r12 = anyRoute(cnt, 1);
     const bool r3 = anyRoute(cnt, 2);
     if (!r12 && !r3) {
@@ -416,19 +442,11 @@ void ultimateBlock(GridBuilder& b, const CKestoCnt& cnt, CKesto& p) {
     b.label(10, 10, " 判定");
     for (int dir = 0; dir < 2; ++dir) {
         const int col = b.group(dir);
-        b.number(col, 12, &p.ultimateResults[kGoverningUltimateSlot][dir], kRatioFormat,
+        b.number(col, 12, p.ultimateResults[kGoverningUltimateSlot][dir], kRatioFormat,
                  kNoConversion);
-        b.judgement(col + 12, 12, &p.ultimateJudgement[dir]);
+        b.judgement(col + 12, 12, p.ultimateJudgement[dir]);
     }
     b.nextRow();
-}
-
-template <class T>
-const T* targetAs(const DisplayCell& c) {
-    if (const auto* p = std::get_if<T*>(&c.valueTarget)) {
-        return *p;
-    }
-    return nullptr;
 }
 
 }  // namespace
@@ -438,41 +456,32 @@ std::string cellText(const DisplayCell& c) {
         return std::string();
     }
     if (c.cellKind == kCellJudgement) {
-        const std::uint8_t* j = targetAs<std::uint8_t>(c);
+        const auto* j = std::get_if<std::uint8_t>(&c.valueTarget);
         return judgementText(j == nullptr ? std::uint8_t{kNotCalculated} : *j);
     }
     const char* format = c.valueFormat.c_str();
     switch (c.valueType) {
-        case kValueDouble: {
-            double v = 0;
-            if (const auto* copy = std::get_if<double>(&c.valueTarget)) {
-                v = *copy;
-            } else if (const double* field = targetAs<double>(c)) {
-                v = *field;
-            } else {
-                return "-";
+        case kValueDouble:
+            if (const auto* v = std::get_if<double>(&c.valueTarget)) {
+                if (isZero(*v) && c.cellKind != kCellEditable) {
+                    return "-";
+                }
+                return strprintf(format, *v);
             }
-            if (isZero(v) && c.cellKind != kCellEditable) {
-                return "-";
-            }
-            return strprintf(format, v);
-        }
+            return "-";
         case kValueByte:
-            if (const std::uint8_t* b = targetAs<std::uint8_t>(c)) {
+            if (const auto* b = std::get_if<std::uint8_t>(&c.valueTarget)) {
                 return strprintf(format, static_cast<int>(*b));
             }
             return "-";
         case kValueInteger:
-            if (const int* i = targetAs<int>(c)) {
+            if (const auto* i = std::get_if<int>(&c.valueTarget)) {
                 return strprintf(format, *i);
             }
             return "-";
         default:
-            if (const auto* own = std::get_if<std::string>(&c.valueTarget)) {
-                return strprintf(format, own->c_str());
-            }
-            if (const std::string* s = targetAs<std::string>(c)) {
-                return strprintf(format, s->c_str());
+            if (const auto* text = std::get_if<std::string>(&c.valueTarget)) {
+                return strprintf(format, text->c_str());
             }
             return "-";
     }
@@ -480,51 +489,14 @@ std::string cellText(const DisplayCell& c) {
 
 CellColour cellTextColour(const DisplayCell& c) {
     if (c.cellKind == kCellJudgement) {
-        const std::uint8_t* j = targetAs<std::uint8_t>(c);
+        const auto* j = std::get_if<std::uint8_t>(&c.valueTarget);
         return j != nullptr && *j != 0 && *j != 1 ? CellColour::red : CellColour::black;
     }
     return c.cellKind == kCellDisplay || c.cellKind == 12 ? CellColour::black : CellColour::blue;
 }
 
-bool storeCellValue(const DisplayCell& c, const CellInput& value) {
-    if (!c.editable()) {
-        return false;
-    }
-    if (auto* const* d = std::get_if<double*>(&c.valueTarget)) {
-        if (const auto* v = std::get_if<double>(&value)) {
-            **d = *v;
-            return true;
-        }
-        if (const auto* v = std::get_if<int>(&value)) {
-            **d = *v;
-            return true;
-        }
-        return false;
-    }
-    if (auto* const* i = std::get_if<int*>(&c.valueTarget)) {
-        if (const auto* v = std::get_if<int>(&value)) {
-            **i = *v;
-            return true;
-        }
-        return false;
-    }
-    if (auto* const* b = std::get_if<std::uint8_t*>(&c.valueTarget)) {
-        if (const auto* v = std::get_if<int>(&value)) {
-            **b = static_cast<std::uint8_t>(*v & 0xFF);
-            return true;
-        }
-        return false;
-    }
-    if (auto* const* s = std::get_if<std::string*>(&c.valueTarget)) {
-        if (const auto* v = std::get_if<std::string>(&value)) {
-            **s = *v;
-            return true;
-        }
-    }
-    return false;
-}
-
-ResultGrid buildResultCells(CKestoCnt& cnt, CKesto& page, const ResultCellOptions& options) {
+ResultGrid buildResultCells(const CKestoCnt& cnt, const CKesto& page,
+                            const ResultCellOptions& options) {
     ResultGrid grid;
     grid.captions = buildFigureCaptions(page);
     GridBuilder b(options);

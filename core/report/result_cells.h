@@ -1,15 +1,17 @@
 // The results grid of one page: a list of text cells laid out in rows and character columns,
-// each bound to a field of the page or the conditions. The view draws the cells and edits the
-// editable ones through their binding without knowing the page's layout; printing lays out one
-// grid per page with values converted to the output unit.
+// each holding the value it shows; an editable cell also names the page field it edits. The view
+// draws the cells and offers edits of the editable ones to the document without knowing the
+// page's layout; printing lays out one grid per page with values converted to the output unit.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "model/conditions.h"
+#include "model/field_ref.h"
 #include "report/figure.h"
 
 namespace kesto {
@@ -37,9 +39,9 @@ inline constexpr int kTextVCentred = 0x04;
 inline constexpr int kTextBottom = 0x08;
 inline constexpr int kTextSingleLine = 0x20;
 
-// The value a cell shows: its own text, a converted copy of a number (printing in the other
-// unit system), or the bound field itself.
-using CellTarget = std::variant<std::string, double, std::string*, std::uint8_t*, int*, double*>;
+// The value a cell shows, taken when the grid is built: a label or a text field, a number
+// (converted when printing in the other unit system), an integer or a judgement byte.
+using CellValue = std::variant<std::string, double, int, std::uint8_t>;
 
 struct DisplayCell {
     int cellColumn = 0;  // in character widths from the grid's left edge
@@ -51,7 +53,8 @@ struct DisplayCell {
     int editOrder = -1;  // 0, 1, 2 ... for interactive cells in build order; -1 otherwise
     int textFlags = 0;
     std::string valueFormat = "%s";
-    CellTarget valueTarget;
+    CellValue valueTarget;
+    std::optional<FieldRef> field;  // the page field an editable cell edits
 
     bool interactive() const {
         return cellKind != kCellDisplay && cellKind != kCellJudgement && cellKind != 12;
@@ -71,18 +74,15 @@ std::string cellText(const DisplayCell& cell);
 enum class CellColour { black, blue, red };
 CellColour cellTextColour(const DisplayCell& cell);
 
-// Stores an edited value into the field the cell is bound to. A number goes to a double, an
-// integer or a byte field (the low byte); a text to a text field. Returns false, storing
-// nothing, when the cell is not editable, is bound to a copy, or the value does not fit the
-// field.
-using CellInput = std::variant<double, int, std::string>;
-bool storeCellValue(const DisplayCell& cell, const CellInput& value);
+// What an editor gives for a cell: a number or a text.
+using CellInput = FieldValue;
 
 struct ResultCellOptions {
     bool labelsOff = false;    // leave out the label column (later blocks of a printed row)
     bool print = false;        // the output unit system and its conversion
     int unitSystem = 1;        // the document's input unit
     int outputUnitSystem = 1;  // the unit of printed results
+    int pageIndex = 0;         // the page's index in cnt.pages, which the cells' fields name
 };
 
 struct ResultGrid {
@@ -90,10 +90,9 @@ struct ResultGrid {
     FigureCaptions captions;
 };
 
-// Lays out the grid of `page`. Cells are bound to fields of `page` and `cnt`, so both must
-// outlive the cells and keep their layout (no page or stress case added or removed) while the
-// cells are in use.
-ResultGrid buildResultCells(CKestoCnt& cnt, CKesto& page, const ResultCellOptions& options);
+// Lays out the grid of `page`, the page options.pageIndex of `cnt`.
+ResultGrid buildResultCells(const CKestoCnt& cnt, const CKesto& page,
+                            const ResultCellOptions& options);
 
 // The grid's extent in character widths and rows.
 struct GridExtent {

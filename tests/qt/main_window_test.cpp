@@ -24,7 +24,7 @@ void makePages(MainWindow& w, int count, int current) {
     }
     for (int i = 0; i < count; ++i) {
         d.insertPage();
-        d.currentPage()->mark = "P" + std::to_string(i + 1);
+        d.setField({d.currentPageIndex(), kesto::FieldRef::kMark}, "P" + std::to_string(i + 1));
     }
     d.goToPage(current);
     d.setModified(false);
@@ -117,11 +117,12 @@ void MainWindowTest::deleteAsksAndKeepsThePageBefore() {
 void MainWindowTest::insertCopiesInputsButNotMarkAndForces() {
     TestProgram program;
     MainWindow w(program.settings(), program.folder());
-    kesto::CKesto& first = *w.document().currentPage();
+    kesto::CKesto first = *w.document().currentPage();
     first.mark = "C9";
     first.plateB = 650;
     first.boltCountX = 5;
     first.basicStresses[0].front().n = 12.5;
+    w.document().replacePage(0, first);
     w.action(Command::insertPage)->trigger();
     const kesto::CKesto& added = *w.document().currentPage();
     QCOMPARE(w.document().currentPageIndex(), 1);
@@ -172,7 +173,7 @@ void MainWindowTest::messageWindowFollowsCalculationAndJumpsByMark() {
     TestProgram program;
     MainWindow w(program.settings(), program.folder());
     makePages(w, 3, 2);
-    w.document().currentPage()->columnSteelGrade = "SS999";
+    w.document().setField({2, kesto::FieldRef::kColumnSteelGrade}, std::string("SS999"));
     w.action(Command::calculatePage)->trigger();
     kesto::app::MessageWindow* messages = w.messageWindow();
     QVERIFY(messages->isVisible());
@@ -226,10 +227,15 @@ void MainWindowTest::unitSwitchIsOneChangeAndCarriesTheCheckMark() {
 void MainWindowTest::detailFileCommandFollowsTheSwitch() {
     TestProgram program;
     MainWindow w(program.settings(), program.folder());
-    w.document().conditions().writeDetailFile = 0;
+    const auto setDetailFile = [&w](std::uint8_t on) {
+        kesto::CKestoCnt c = w.document().conditions();
+        c.writeDetailFile = on;
+        w.document().setConditions(c);
+    };
+    setDetailFile(0);
     w.documentChanged();
     QVERIFY(!w.action(Command::detailFile)->isEnabled());
-    w.document().conditions().writeDetailFile = 1;
+    setDetailFile(1);
     w.documentChanged();
     QVERIFY(w.action(Command::detailFile)->isEnabled());
 }

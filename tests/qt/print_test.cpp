@@ -37,7 +37,7 @@ const QSize kA4(794, 1123);
 void makePages(KestoDocument& d, int count) {
     while (d.pageCount() < count) {
         d.insertPage();
-        d.currentPage()->mark = "P" + std::to_string(d.pageCount());
+        d.setField({d.currentPageIndex(), FieldRef::kMark}, "P" + std::to_string(d.pageCount()));
     }
 }
 

@@ -123,7 +123,7 @@ void UndoTest::eachChangeIsOneStep() {
     w.insertPage();
     w.insertPage();
     w.goToPage(2);
-    w.document().currentPage()->ultimateN[0][0] = 1;
+    w.document().setField({2, kesto::FieldRef::kUltimateN, 0, 0}, 1.0);
     QVERIFY(w.saveDocument(program.file("saved.kso")));
     const QByteArray before = snapshot(w);
 
