@@ -1,8 +1,10 @@
 // The printing commands of the main window: print, print preview, printer set-up, PDF output
 // and the two print settings. None of them marks the document modified.
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QGroupBox>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -11,6 +13,7 @@
 
 #include "app/main_window.h"
 #include "app/page_view.h"
+#include "app/paint/font_substitution.h"
 #include "app/print/report_sheets.h"
 #include "dialogs/print_page_dialog.h"
 
@@ -80,17 +83,25 @@ bool MainWindow::writePdf(const QString& path) {
 
 void MainWindow::choosePrintFont() {
     PrintSettings s = document_->printSettings();
-    QFont initial(QString::fromStdString(s.printFont.faceName));
+    // A face this system lacks is shown as the face that stands in for it.
+    QFont initial(substituteFontFamily(QString::fromStdString(s.printFont.faceName)));
     initial.setPointSize(std::max(1, fontPointFromHeight(s.printFont.height)));
     initial.setWeight(
         static_cast<QFont::Weight>(s.printFont.weight <= 0 ? 400 : s.printFont.weight));
     initial.setItalic(s.printFont.italic != 0);
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, initial, this, QStringLiteral("印刷ﾌｫﾝﾄ設定"),
-                                              QFontDialog::DontUseNativeDialog);
-    if (!ok) {
+    QFontDialog dialog(initial, this);
+    dialog.setWindowTitle(QStringLiteral("印刷ﾌｫﾝﾄ設定"));
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    // The report has no underline or strike-out: the effects group is left out.
+    for (QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
+        if (!group->findChildren<QCheckBox*>().isEmpty()) {
+            group->hide();
+        }
+    }
+    if (dialog.exec() != QDialog::Accepted) {
         return;
     }
+    const QFont chosen = dialog.selectedFont();
     s.printFont.faceName = chosen.family().toStdString();
     s.printFont.height = fontHeightFromPoint(std::max(1, chosen.pointSize()));
     s.printFont.weight = chosen.weight();
