@@ -117,25 +117,25 @@ QWidget* TableEditorDialog::buildFields() {
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(6);
     const auto& specs = editor_.fields();
-    for (const FieldSpec& spec : specs) {
-        fields_.push_back(makeField(spec, area));
+    for (const FieldSpec& entry : specs) {
+        fields_.push_back(makeField(entry, area));
     }
     int lastRow = 0;
     for (const Place& p : placesFor(editor_.kind(), static_cast<int>(specs.size()))) {
-        const FieldSpec& spec = specs[static_cast<std::size_t>(p.field)];
+        const FieldSpec& entry = specs[static_cast<std::size_t>(p.field)];
         const int column = p.block * 4;
         QWidget* w = fields_[static_cast<std::size_t>(p.field)];
-        if (spec.kind == FieldKind::check) {
+        if (entry.kind == FieldKind::check) {
             grid->addWidget(w, p.row, column, 1, 4);
         } else {
-            grid->addWidget(new QLabel(qs(spec.label), area), p.row, column);
+            grid->addWidget(new QLabel(qs(entry.label), area), p.row, column);
             grid->addWidget(w, p.row, column + 1, Qt::AlignLeft);
         }
-        if (!spec.unit.empty()) {
-            grid->addWidget(new QLabel(qs(spec.unit), area), p.row, column + 2);
+        if (!entry.unit.empty()) {
+            grid->addWidget(new QLabel(qs(entry.unit), area), p.row, column + 2);
         }
-        if (!spec.note.empty()) {
-            grid->addWidget(new QLabel(qs(spec.note), area), p.row, column + 3);
+        if (!entry.note.empty()) {
+            grid->addWidget(new QLabel(qs(entry.note), area), p.row, column + 3);
         }
         lastRow = std::max(lastRow, p.row);
     }
@@ -177,8 +177,8 @@ QWidget* TableEditorDialog::buildFields() {
     return area;
 }
 
-QWidget* TableEditorDialog::makeField(const FieldSpec& spec, QWidget* parent) {
-    switch (spec.kind) {
+QWidget* TableEditorDialog::makeField(const FieldSpec& entry, QWidget* parent) {
+    switch (entry.kind) {
         case FieldKind::text: {
             auto* edit = new QLineEdit(parent);
             edit->setMinimumWidth(150);
@@ -188,13 +188,13 @@ QWidget* TableEditorDialog::makeField(const FieldSpec& spec, QWidget* parent) {
             return numberEdit(parent, editor_.kind() == TableKind::concrete ? 64 : 80);
         case FieldKind::choice: {
             auto* box = new QComboBox(parent);
-            for (const auto& c : spec.choices) {
+            for (const auto& c : entry.choices) {
                 box->addItem(qs(c));
             }
             return box;
         }
         case FieldKind::check: {
-            auto* box = new QCheckBox(qs(spec.label), parent);
+            auto* box = new QCheckBox(qs(entry.label), parent);
             connect(box, &QCheckBox::clicked, this, [this] { updateEnabling(); });
             return box;
         }

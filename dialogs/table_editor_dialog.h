@@ -36,7 +36,7 @@ class TableEditorDialog : public AskingDialog {
 
   private:
     QWidget* buildFields();
-    QWidget* makeField(const FieldSpec& spec, QWidget* parent);
+    QWidget* makeField(const FieldSpec& entry, QWidget* parent);
     void placeConcreteGrid(QGridLayout* grid, int firstRow, QWidget* parent);
     FieldInputs values() const;
     void show(const FieldInputs& values);

@@ -13,13 +13,13 @@ namespace {
 // `access` is a generic lambda returning a reference to the field in a row.
 FieldSpec fieldSpec(std::string label, FieldKind kind, std::string unit = {}, std::string note = {},
                     std::vector<std::string> choices = {}) {
-    FieldSpec spec;
-    spec.label = std::move(label);
-    spec.kind = kind;
-    spec.unit = std::move(unit);
-    spec.note = std::move(note);
-    spec.choices = std::move(choices);
-    return spec;
+    FieldSpec entry;
+    entry.label = std::move(label);
+    entry.kind = kind;
+    entry.unit = std::move(unit);
+    entry.note = std::move(note);
+    entry.choices = std::move(choices);
+    return entry;
 }
 
 template <class Row, class Access>

@@ -156,7 +156,7 @@ std::unique_ptr<TableEditorOf<CABolt>> boltEditor(const OwnedList<CABolt>& table
 // One field of a row type: how it is shown and how a shown value is stored.
 template <class Row>
 struct FieldBinding {
-    FieldSpec spec;
+    FieldSpec entry;
     std::function<FieldInput(const Row&)> show;
     // False: not a number. A number whose text is that of `shown` (the row on display) keeps
     // the shown row's exact value, so that untouched digits beyond the 15 shown survive.
@@ -188,7 +188,7 @@ class TableEditorOf : public TableEditor {
                         /*emptyKeyIsError=*/true}),
           file_(std::move(file)) {
         for (const auto& b : bindings_) {
-            specs_.push_back(b.spec);
+            specs_.push_back(b.entry);
         }
     }
 
