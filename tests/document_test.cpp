@@ -522,10 +522,11 @@ TEST(Document, EditingCellsThroughTheirEditNumber) {
     }
     ASSERT_NE(markCell, nullptr);
     ASSERT_NE(firstNumber, nullptr);
+    // Editing rebuilds the cells, so the edit number is read before the first edit.
+    const int order = firstNumber->editOrder;
     EXPECT_TRUE(doc->editCell(0, CellInput{std::string("C-12")}));
     EXPECT_EQ(doc->currentPage()->mark, "C-12");
     EXPECT_TRUE(doc->isModified());
-    const int order = firstNumber->editOrder;
     EXPECT_TRUE(doc->editCell(order, CellInput{99999.0}));
     EXPECT_FALSE(doc->editCell(order, CellInput{100000.0}));
     EXPECT_FALSE(doc->editCell(order, CellInput{std::nan("")}));
