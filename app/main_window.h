@@ -82,6 +82,8 @@ class MainWindow : public QMainWindow {
     void choosePrintFont();
     void editPrintPage();
     QPrinter& printer();
+    // Keeps the paper and orientation the printer was last set to in the print settings.
+    void keepPrinterPaper();
 
     // --- Settings and calculation ----------------------------------------------------------
     void editBuilding();

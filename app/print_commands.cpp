@@ -5,23 +5,52 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include <functional>
+
+#include "app/long_work.h"
 #include "app/main_window.h"
 #include "app/page_view.h"
 #include "app/paint/font_substitution.h"
 #include "app/print/report_sheets.h"
+#include "app/print/sheet_paper.h"
 #include "dialogs/print_page_dialog.h"
 
 namespace kesto::app {
+namespace {
+
+// A print run as long work: the wait cursor and, after half a second, its progress. While a
+// block sheet is drawn the status bar's page pane shows the position of its first page, as when
+// that page is made current; afterwards it shows the current page again.
+bool runPrint(QWidget* parent, QLabel* pagePane, const KestoDocument& document,
+              const QString& label, const std::function<bool(const SheetObserver&)>& run) {
+    bool done = false;
+    {
+        LongWork work(parent, label, false);
+        done = run([&](const SheetContent& sheet, int drawn, int count) {
+            if (sheet.kind == SheetContent::kBlocks) {
+                pagePane->setText(QString::fromStdString(
+                    document.pageStatusText(sheet.blocks.front().pageIndex)));
+            }
+            work.progress(drawn, count);
+        });
+    }
+    pagePane->setText(QString::fromStdString(document.pageStatusText()));
+    return done;
+}
+
+}  // namespace
 
 QPrinter& MainWindow::printer() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        usePaper(document_->printSettings(), *printer_);
     }
     printer_->setDocName(windowTitle().remove(QStringLiteral("[*]")));
     return *printer_;
@@ -35,8 +64,14 @@ void MainWindow::printReport() {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
+    keepPrinterPaper();
     const bool range = device.printRange() == QPrinter::PageRange;
-    if (!sheets.paintAll(device, range ? device.fromPage() : 0, range ? device.toPage() : 0)) {
+    const bool printed = runPrint(this, pagePane_, *document_, QStringLiteral("印刷しています。"),
+                                  [&](const SheetObserver& observer) {
+                                      return sheets.paintAll(device, range ? device.fromPage() : 0,
+                                                             range ? device.toPage() : 0, observer);
+                                  });
+    if (!printed) {
         QMessageBox::warning(this, windowTitle(), QStringLiteral("印刷できませんでした。"));
     }
 }
@@ -48,11 +83,21 @@ void MainWindow::previewReport() {
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [&sheets](QPrinter* device) { sheets.paintAll(*device); });
     preview.exec();
+    // The preview's own paper and orientation buttons act on the printer.
+    keepPrinterPaper();
 }
 
 void MainWindow::setUpPrinter() {
     QPageSetupDialog dialog(&printer(), this);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted) {
+        keepPrinterPaper();
+    }
+}
+
+void MainWindow::keepPrinterPaper() {
+    PrintSettings s = document_->printSettings();
+    keepPaper(printer().pageLayout(), s);
+    document_->setPrintSettings(s);
 }
 
 void MainWindow::exportPdf() {
@@ -69,11 +114,12 @@ void MainWindow::exportPdf() {
 }
 
 bool MainWindow::writePdf(const QString& path) {
-    // The paper and orientation of the printer set-up, so that wide block sheets fit.
-    QPageLayout layout = printer().pageLayout();
-    layout.setMinimumMargins(QMarginsF());
-    layout.setMargins(QMarginsF());
-    const QString error = writeReportPdf(*document_, path, layout);
+    QString error;
+    runPrint(this, pagePane_, *document_, QStringLiteral("PDFに出力しています。"),
+             [&](const SheetObserver& observer) {
+                 error = writeReportPdf(*document_, path, observer);
+                 return error.isEmpty();
+             });
     if (!error.isEmpty()) {
         QMessageBox::warning(this, windowTitle(), error);
         return false;

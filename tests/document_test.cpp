@@ -354,12 +354,17 @@ TEST(PrintSettingsStore, DefaultsAndRoundTrip) {
     savePrintSettings(d, written);
     const std::string text = written.toText();
     for (const char* key :
-         {"FontName=", "FontPoint=12", "FontWeight=400", "FontItalic=0", "IsDescript=1",
-          "IsWarning=1", "IsPageNo=1", "OutputColm=1", "OutputRow=1", "LineMax=60", "TopWhite=15",
-          "LeftWhite=15", "PageNo=1", "PagePosX=0", "PagePosY=10", "PageTB=1", "PageLCR=1",
-          "PageFormat=-%d-", "SIUnitFlag=1"}) {
+         {"FontName=",   "FontPoint=12", "FontWeight=400",  "FontItalic=0", "IsDescript=1",
+          "IsWarning=1", "IsPageNo=1",   "OutputColm=1",    "OutputRow=1",  "LineMax=60",
+          "TopWhite=15", "LeftWhite=15", "PageNo=1",        "PagePosX=0",   "PagePosY=10",
+          "PageTB=1",    "PageLCR=1",    "PageFormat=-%d-", "SIUnitFlag=1", "Paper=A4",
+          "Landscape=0"}) {
         EXPECT_NE(text.find(key), std::string::npos) << key;
     }
+    const IniProfile a3 = IniProfile::fromText("[Print]\nPaper=A3\nLandscape=1\n");
+    const PrintSettings wide = loadPrintSettings(a3);
+    EXPECT_EQ(wide.paperName, "A3");
+    EXPECT_EQ(wide.paperLandscape, 1);
 }
 
 TEST(Document, UnitSwitchMarksOnlyAChange) {

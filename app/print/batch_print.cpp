@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "app/print/report_sheets.h"
+#include "app/print/sheet_paper.h"
 #include "app/settings_profile.h"
 #include "document/document.h"
 #include "platform/files.h"
@@ -71,6 +72,7 @@ int printToDefaultPrinter(const QString& documentPath) {
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(documentPath);
+    usePaper(document->printSettings(), printer);
     if (!ReportSheets(*document).paintAll(printer)) {
         return fail(QStringLiteral("%1 を印刷できません。").arg(documentPath));
     }

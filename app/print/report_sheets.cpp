@@ -9,6 +9,7 @@
 
 #include "app/paint/cell_painter.h"
 #include "app/paint/grid_font.h"
+#include "app/print/sheet_paper.h"
 #include "base/codepage.h"
 #include "document/document.h"
 #include "report/figure.h"
@@ -47,8 +48,12 @@ ReportSheets::ReportSheets(KestoDocument& document)
                           document_.messageLines().size());
 }
 
+SheetContent ReportSheets::sheet(int n) const {
+    return describeSheet(settings_, counts_, n, document_.pageCount());
+}
+
 void ReportSheets::paintSheet(QPainter& painter, const QPaintDevice& device, int n) const {
-    const SheetContent sheet = describeSheet(settings_, counts_, n, document_.pageCount());
+    const SheetContent sheet = this->sheet(n);
     GridFont grid = makeGridFont(settings_.printFont, device);
     DeviceMetrics m = metricsOf(device, grid);
 
@@ -95,7 +100,8 @@ void ReportSheets::paintSheet(QPainter& painter, const QPaintDevice& device, int
     painter.restore();
 }
 
-bool ReportSheets::paintAll(QPagedPaintDevice& device, int first, int last) const {
+bool ReportSheets::paintAll(QPagedPaintDevice& device, int first, int last,
+                            const SheetObserver& observer) const {
     first = std::max(first, 1);
     last = last <= 0 ? sheetCount() : std::min(last, sheetCount());
     QPainter painter;
@@ -107,20 +113,24 @@ bool ReportSheets::paintAll(QPagedPaintDevice& device, int first, int last) cons
             painter.end();
             return false;
         }
+        if (observer) {
+            observer(sheet(n), n - first, last - first + 1);
+        }
         paintSheet(painter, device, n);
     }
     return painter.end();
 }
 
-QString writeReportPdf(KestoDocument& document, const QString& path, const QPageLayout& layout) {
+QString writeReportPdf(KestoDocument& document, const QString& path,
+                       const SheetObserver& observer) {
     QPdfWriter pdf(path);
     pdf.setResolution(kPdfResolution);
-    pdf.setPageLayout(layout);
+    pdf.setPageLayout(sheetLayout(document.printSettings()));
     pdf.setCreator(QCoreApplication::applicationName());
     const QString building = QString::fromStdString(document.buildingName());
     pdf.setTitle(building.isEmpty() ? QCoreApplication::applicationName() : building);
     const ReportSheets sheets(document);
-    if (!sheets.paintAll(pdf)) {
+    if (!sheets.paintAll(pdf, 0, 0, observer)) {
         return QStringLiteral("%1 に書き込めません。").arg(path);
     }
     return {};

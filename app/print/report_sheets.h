@@ -4,10 +4,9 @@
 // then drawn in the device's own units.
 #pragma once
 
-#include <QPageLayout>
-#include <QPageSize>
 #include <QString>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +22,10 @@ class KestoDocument;
 
 namespace kesto::app {
 
+// Told before each sheet of a print run is drawn: what the sheet holds, how many sheets of the
+// run are done and how many the run has.
+using SheetObserver = std::function<void(const SheetContent& sheet, int done, int count)>;
+
 class ReportSheets {
   public:
     // The document's current page is never changed: every block is laid out apart from it.
@@ -34,9 +37,13 @@ class ReportSheets {
     // Draws sheet `n` (1-based) with `painter`, which is active on `device`.
     void paintSheet(QPainter& painter, const QPaintDevice& device, int n) const;
 
+    // What sheet `n` (1-based) holds.
+    SheetContent sheet(int n) const;
+
     // Sheets `first` to `last` (1-based; 0 for the first or the last sheet), one per page of
     // the device; false when the device cannot be painted on.
-    bool paintAll(QPagedPaintDevice& device, int first = 0, int last = 0) const;
+    bool paintAll(QPagedPaintDevice& device, int first = 0, int last = 0,
+                  const SheetObserver& observer = {}) const;
 
   private:
     KestoDocument& document_;
@@ -45,10 +52,9 @@ class ReportSheets {
     SheetCounts counts_;
 };
 
-// The whole report written to a PDF file with its fonts embedded, on sheets of `layout` (A4
-// portrait without margins by default). Returns an empty text on success, else the reason.
+// The whole report written to a PDF file with its fonts embedded, on the paper of the print
+// settings. Returns an empty text on success, else the reason.
 QString writeReportPdf(KestoDocument& document, const QString& path,
-                       const QPageLayout& layout = QPageLayout(QPageSize(QPageSize::A4),
-                                                               QPageLayout::Portrait, QMarginsF()));
+                       const SheetObserver& observer = {});
 
 }  // namespace kesto::app

@@ -175,8 +175,8 @@ const CKesto* KestoDocument::currentPage() const {
     return &data_.conditions.pages[static_cast<std::size_t>(currentPageIndex_)];
 }
 
-std::string KestoDocument::pageStatusText() const {
-    return strprintf("%d/%d", currentPageIndex_ + 1, pageCount());
+std::string KestoDocument::pageStatusText(int pageIndex) const {
+    return strprintf("%d/%d", pageIndex + 1, pageCount());
 }
 
 bool KestoDocument::goToPage(int k) {

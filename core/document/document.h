@@ -123,8 +123,10 @@ class KestoDocument {
     int pageCount() const { return static_cast<int>(data_.conditions.pages.size()); }
     int currentPageIndex() const { return currentPageIndex_; }
     const CKesto* currentPage() const;
-    // The status-bar page text "%d/%d": current page number and page count.
-    std::string pageStatusText() const;
+    // The status-bar page text "%d/%d": current page number and page count; with `pageIndex`,
+    // that page's number (printing shows the page being laid out).
+    std::string pageStatusText() const { return pageStatusText(currentPageIndex_); }
+    std::string pageStatusText(int pageIndex) const;
     // Makes page k current and lays it out; false (nothing changed) when there is no page k.
     bool goToPage(int k);
     // A new page after the current one (at the end when there is none), with the inputs of the

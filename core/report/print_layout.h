@@ -41,6 +41,11 @@ struct PrintSettings {
     int pageNumberAlign = 1;  // 0 left, 1 centre, 2 right
     std::string pageNumberFormat = "-%d-";
     int outputUnitSystem = 1;
+    // The paper of the sheets, chosen in the printer set-up: its PostScript name ("A4", "A3",
+    // "B4" for JIS B4, "Letter" …) and orientation (1 landscape), so that wide block sheets
+    // also fit on paper without a printer (PDF output).
+    std::string paperName = "A4";
+    int paperLandscape = 0;
 };
 
 // Number of sheets of each kind. The message sheets count only when messages are printed.

@@ -26,6 +26,7 @@ constexpr IntKey kPrintKeys[] = {
     {"PageTB", &PrintSettings::pageNumberAtBottom},
     {"PageLCR", &PrintSettings::pageNumberAlign},
     {"SIUnitFlag", &PrintSettings::outputUnitSystem},
+    {"Landscape", &PrintSettings::paperLandscape},
 };
 
 }  // namespace
@@ -40,6 +41,7 @@ PrintSettings loadPrintSettings(const Profile& profile) {
         s.*k.member = profile.getInt(kPrint, k.key, s.*k.member);
     }
     s.pageNumberFormat = profile.getString(kPrint, "PageFormat", s.pageNumberFormat);
+    s.paperName = profile.getString(kPrint, "Paper", s.paperName);
     return s;
 }
 
@@ -52,6 +54,7 @@ void savePrintSettings(const PrintSettings& s, Profile& profile) {
         profile.setInt(kPrint, k.key, s.*k.member);
     }
     profile.setString(kPrint, "PageFormat", s.pageNumberFormat);
+    profile.setString(kPrint, "Paper", s.paperName);
 }
 
 }  // namespace kesto

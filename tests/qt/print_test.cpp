@@ -16,6 +16,7 @@
 #include "app/paint/cell_painter.h"
 #include "app/paint/grid_font.h"
 #include "app/print/report_sheets.h"
+#include "app/print/sheet_paper.h"
 #include "base/codepage.h"
 #include "dialogs/print_page_dialog.h"
 #include "modal_closer.h"
@@ -106,6 +107,7 @@ class PrintTest : public QObject {
     void pageDialogRefusesNonIntegersAndValuesOutOfRange();
     void previewShowsEverySheet();
     void pdfHoldsEverySheetAndRefusesAnUnwritableFile();
+    void paperIsKeptByNameAndOrientation();
 };
 
 void PrintTest::sevenPagesAtTwoByTwoFillTwoSheetsTheSecondWithThreeBlocks() {
@@ -279,8 +281,37 @@ void PrintTest::pdfHoldsEverySheetAndRefusesAnUnwritableFile() {
     QVERIFY(pdf.contains("/FontFile2"));  // the font travels with the file
     QVERIFY(!w.document().isModified());
 
+    // The window's PDF output tells the run sheet by sheet and then shows the current page.
+    w.document().goToPage(1);
+    QVERIFY(w.writePdf(path));
+    QCOMPARE(w.pagePaneText(), QStringLiteral("2/3"));
+
     const QString error = writeReportPdf(w.document(), dir.filePath(QStringLiteral("no/x.pdf")));
     QVERIFY(error.contains(QStringLiteral("書き込めません")));
+}
+
+void PrintTest::paperIsKeptByNameAndOrientation() {
+    PrintSettings s;
+    s.paperName = "B4";
+    s.paperLandscape = 1;
+    const QPageLayout jisB4 = sheetLayout(s);
+    QCOMPARE(jisB4.pageSize().id(), QPageSize::JisB4);
+    QCOMPARE(jisB4.orientation(), QPageLayout::Landscape);
+    QCOMPARE(jisB4.margins(), QMarginsF());
+
+    PrintSettings kept;
+    keepPaper(QPageLayout(QPageSize(QPageSize::A3), QPageLayout::Landscape, QMarginsF()), kept);
+    QCOMPARE(kept.paperName, std::string("A3"));
+    QCOMPARE(kept.paperLandscape, 1);
+    // A custom size has no name: the paper kept before stays.
+    keepPaper(QPageLayout(QPageSize(QSizeF(100, 150), QPageSize::Millimeter), QPageLayout::Portrait,
+                          QMarginsF()),
+              kept);
+    QCOMPARE(kept.paperName, std::string("A3"));
+    QCOMPARE(kept.paperLandscape, 0);
+
+    s.paperName = "nonsense";
+    QCOMPARE(sheetLayout(s).pageSize().id(), QPageSize::A4);
 }
 
 QTEST_MAIN(PrintTest)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # kesto --pdf on the bundled examples in both output units: as many sheets as the text report,
-# every page number, the conditions heading and every message line in the PDF's text; a
-# document that cannot be opened or a file that cannot be written gives status 2 and a message.
+# every page number, the conditions heading and every message line in the PDF's text; the paper
+# of the profile; a document that cannot be opened or a file that cannot be written gives
+# status 2 and a message.
 # Usage: pdf_report_test.sh KESTO KESTO-CLI EXAMPLES-DIR
 set -euo pipefail
 kesto=$1 cli=$2 examples=$3
@@ -31,6 +32,11 @@ for unit in 0 1; do
         done
     done
 done
+
+# The paper of the profile: A3 landscape sheets (420 x 297 mm).
+printf '[Print]\nPaper=A3\nLandscape=1\n' >"$work/a3.ini"
+"$kesto" --pdf "$work/a3.pdf" "$examples/example.kso" --profile "$work/a3.ini"
+pdfinfo "$work/a3.pdf" | grep -q '^Page size: *1191 x 842 pts (A3)' || fail "not A3 landscape"
 
 set +e
 "$kesto" --pdf "$work/x.pdf" "$work/missing.kso" 2>"$work/err"
