@@ -138,10 +138,13 @@ void MainWindow::choosePrintFont() {
     QFontDialog dialog(initial, this);
     dialog.setWindowTitle(QStringLiteral("印刷ﾌｫﾝﾄ設定"));
     dialog.setOption(QFontDialog::DontUseNativeDialog);
-    // The report has no underline or strike-out: the effects group is left out.
+    // The report has no underline or strike-out: the effects group is left out. The sample
+    // shared its row and took its height from it, so it is given a height of its own.
     for (QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
         if (!group->findChildren<QCheckBox*>().isEmpty()) {
             group->hide();
+        } else {
+            group->setMinimumHeight(group->fontMetrics().height() * 5);
         }
     }
     if (dialog.exec() != QDialog::Accepted) {
