@@ -117,7 +117,7 @@ void KestoDocument::onNewDocument(std::time_t now) {
     data_.buildingDate = formatBuildingDate(now);
     data_.buildingComment.clear();
     addTableProblems(loadTablesForNewDocument(data_.conditions, programFolder_, profile_));
-    data_.conditions.clearPages();
+    data_.conditions.pages.clear();
     currentPageIndex_ = 0;
     insertPageAfterCurrent(false);
     messageLines_.clear();

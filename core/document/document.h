@@ -212,7 +212,6 @@ class KestoDocument {
 
     // --- Cells -------------------------------------------------------------------------------
     const std::vector<DisplayCell>& pageCells() const { return grid_.cells; }
-    const FigureCaptions& figureCaptions() const { return grid_.captions; }
     // Lays out the current page for the screen again (after any change affecting it).
     void rebuildCells();
     // Commits an editor: stores the value into the field of the cell with this edit number.

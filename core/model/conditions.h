@@ -73,23 +73,6 @@ struct CKestoCnt {
     bool tubeModified = false;
     TextLines detailLines;
 
-    void clearStressNames() { stressNames.clear(); }
-    void clearCombos() {
-        longTermCombos.clear();
-        shortTermCombos.clear();
-        ultimateCombos.clear();
-    }
-    void clearMaterialTables() {
-        concreteTable.clear();
-        steelGradeTable.clear();
-    }
-    void clearSectionTables() {
-        hSteelTable.clear();
-        tubeTable.clear();
-        boltTable.clear();
-    }
-    void clearPages() { pages.clear(); }
-
     // Multipliers (factorM, factorQ, factorN) of the first case whose symbol is `symbol`,
     // or (1, 1, 1) when none is.
     struct Factors {
