@@ -579,7 +579,7 @@ TEST(Document, StressImportAppliesWholeOrNotAtAllAndCanBeTakenBack) {
     EXPECT_EQ(doc->stressTable().substr(3, 20), "mark,dir,case,N,M,Q\r");
 
     doc->goToPage(1);
-    doc->replacePages(before);
+    doc->setPages(before);
     EXPECT_EQ(doc->conditions().pages, before);
     EXPECT_EQ(doc->currentPageIndex(), 0);
 }

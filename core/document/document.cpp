@@ -261,17 +261,6 @@ bool KestoDocument::swapPages(int i, int j) {
     return true;
 }
 
-void KestoDocument::replacePages(OwnedList<CKesto> pages) {
-    data_.conditions.pages = std::move(pages);
-    if (currentPageIndex_ >= pageCount()) {
-        currentPageIndex_ = pageCount() - 1;
-    } else if (currentPageIndex_ < 0 && pageCount() > 0) {
-        currentPageIndex_ = 0;
-    }
-    rebuildCells();
-    modified_ = true;
-}
-
 std::string KestoDocument::stressTable() const {
     return writeStressTable(data_.conditions);
 }

@@ -141,13 +141,10 @@ class KestoDocument {
     // The column-base dialog's OK: page i replaced as a whole; the page it replaced, or nothing
     // (nothing changed) when there is no page i.
     std::optional<CKesto> replacePage(int i, CKesto page);
-    // Every page replaced at once; the current page stays where it was when it still exists,
-    // else the last page becomes current. Returns the pages replaced.
+    // Every page replaced at once (a stress import taken back or done again, a conversion
+    // undone); the current page stays where it was when it still exists, else the last page
+    // becomes current. Returns the pages replaced.
     OwnedList<CKesto> setPages(OwnedList<CKesto> pages);
-
-    // Replaces the whole page list (taking a stress import back or doing it again); the current
-    // page keeps its index while it exists, else the last page becomes current.
-    void replacePages(OwnedList<CKesto> pages);
 
     // --- Stress table ------------------------------------------------------------------------
     // Every page's forces as a stress table (model/stress_table.h).
