@@ -5,46 +5,6 @@ namespace {
 
 using ojson = nlohmann::ordered_json;
 
-template <class V, class P>
-void pageFields(V& v, P& k) {
-    v.field("mark", k.mark);
-    v.field("concreteGrade", k.concreteGrade);
-    v.field("columnSteelGrade", k.columnSteelGrade);
-    v.field("basePlateSteelGrade", k.basePlateSteelGrade);
-    v.field("ribSteelGrade", k.ribSteelGrade);
-    v.field("boltSteelGrade", k.boltSteelGrade);
-    v.field("boltName", k.boltName);
-    v.field("columnSection", k.columnSection);
-    v.field("columnKind", k.columnKind);
-    v.field("rotated", k.rotated);
-    v.field("wingPlate", k.wingPlate);
-    v.word("boltCountX", k.boltCountX);
-    v.word("boltCountY", k.boltCountY);
-    v.word("ribCountX", k.ribCountX);
-    v.word("ribCountY", k.ribCountY);
-    v.field("plateB", k.plateB);
-    v.field("plateD", k.plateD);
-    v.field("plateT", k.plateT);
-    v.field("ribH", k.ribH);
-    v.field("ribT", k.ribT);
-    v.field("boltGaugeX", k.boltGaugeX);
-    v.field("boltGaugeY", k.boltGaugeY);
-    v.field("ribGaugeX", k.ribGaugeX);
-    v.field("ribGaugeY", k.ribGaugeY);
-    v.field("useAnchorBlock", k.useAnchorBlock);
-    v.field("concreteShearCheck", k.concreteShearCheck);
-    v.field("pedestalB", k.pedestalB);
-    v.field("pedestalD", k.pedestalD);
-    v.field("anchorBlockB", k.anchorBlockB);
-    v.field("anchorBlockD", k.anchorBlockD);
-    v.field("boltLength", k.boltLength);
-    v.field("inputAa", k.inputAa);
-    v.field("inputAc", k.inputAc);
-    v.pair("ultimateN", k.ultimateN);
-    v.pair("ultimateQ", k.ultimateQ);
-    v.pair("ultimateM", k.ultimateM);
-}
-
 template <class V, class C>
 void conditionFields(V& v, C& c) {
     v.code("routeX", c.routeX, kLastRoute);
@@ -124,13 +84,34 @@ void stressesFromJson(const nlohmann::json& j, const std::string& path, OwnedLis
     }
 }
 
+// The page's own field list on the JSON side, with the basic stresses as [X list, Y list].
+struct PageJsonOut : JsonFieldList<JsonOut> {
+    using JsonFieldList::JsonFieldList;
+    void listPair(const char* name, const std::array<OwnedList<CStress>, 2>& lists) {
+        json_.j[name] = ojson::array({stressesToJson(lists[0]), stressesToJson(lists[1])});
+    }
+};
+
+struct PageJsonIn : JsonFieldList<JsonIn> {
+    using JsonFieldList::JsonFieldList;
+    void listPair(const char* name, std::array<OwnedList<CStress>, 2>& lists) {
+        if (const auto* b = json_.get(name)) {
+            const std::string p = json_.path + "." + name;
+            if (!b->is_array() || b->size() != 2) {
+                jsonRefuse(p, "expected [X list, Y list]");
+            }
+            stressesFromJson((*b)[0], p + "[0]", lists[0]);
+            stressesFromJson((*b)[1], p + "[1]", lists[1]);
+        }
+    }
+};
+
 }  // namespace
 
 ojson pageToJson(const CKesto& page) {
     JsonOut out;
-    pageFields(out, page);
-    out.j["basicStresses"] = ojson::array(
-        {stressesToJson(page.basicStresses[0]), stressesToJson(page.basicStresses[1])});
+    PageJsonOut list(out);
+    fields(list, page);
     return out.j;
 }
 
@@ -203,14 +184,8 @@ CKesto pageFromJson(const nlohmann::json& e, const std::string& p) {
     }
     CKesto page;
     JsonIn in{e, p};
-    pageFields(in, page);
-    if (const auto* b = in.get("basicStresses")) {
-        if (!b->is_array() || b->size() != 2) {
-            jsonRefuse(p + ".basicStresses", "expected [X list, Y list]");
-        }
-        stressesFromJson((*b)[0], p + ".basicStresses[0]", page.basicStresses[0]);
-        stressesFromJson((*b)[1], p + ".basicStresses[1]", page.basicStresses[1]);
-    }
+    PageJsonIn list(in);
+    fields(list, page);
     in.finish();
     return page;
 }
