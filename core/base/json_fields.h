@@ -115,6 +115,10 @@ class JsonFieldList {
         json_.field(name, v);
     }
     template <class T>
+    void byteCode(T& v, const char* name, unsigned last) {
+        json_.code(name, v, static_cast<int>(last));
+    }
+    template <class T>
     void word(T& v, const char* name) {
         json_.word(name, v);
     }

@@ -141,10 +141,10 @@ void conditionsBody(Ar& ar, R& c) {
         ar.absent(c.boltFsMode, 1);
         ar.absent(c.basePlateFb1Mode, 1);
     }
-    objectList(ar, c.stressNames, "CStressName");
-    objectList(ar, c.longTermCombos, "CStringTable");
-    objectList(ar, c.shortTermCombos, "CStringTable");
-    objectList(ar, c.ultimateCombos, "CStringTable");
+    namedList(ar, c.stressNames, "CStressName", "stressNames");
+    namedList(ar, c.longTermCombos, "CStringTable", "longTermCombos");
+    namedList(ar, c.shortTermCombos, "CStringTable", "shortTermCombos");
+    namedList(ar, c.ultimateCombos, "CStringTable", "ultimateCombos");
 }
 
 }  // namespace kesto

@@ -5,38 +5,6 @@ namespace {
 
 using ojson = nlohmann::ordered_json;
 
-template <class V, class C>
-void conditionFields(V& v, C& c) {
-    v.code("routeX", c.routeX, kLastRoute);
-    v.code("routeY", c.routeY, kLastRoute);
-    v.field("boltElongation", c.boltElongation);
-    v.field("basePlateStressMode", c.basePlateStressMode);
-    v.field("distinguishLongShort", c.distinguishLongShort);
-    v.field("writeDetailFile", c.writeDetailFile);
-    v.field("sectionFromTable", c.sectionFromTable);
-    v.field("roundSectionProps", c.roundSectionProps);
-    v.field("ribInBoltCantilever", c.ribInBoltCantilever);
-    v.field("gammaX", c.gammaX);
-    v.field("gammaY", c.gammaY);
-    v.field("alphaX", c.alphaX);
-    v.field("alphaY", c.alphaY);
-    v.field("yieldStrengthFactor", c.yieldStrengthFactor);
-    v.field("scallopSize", c.scallopSize);
-    v.field("tubeLossAn", c.tubeLossAn);
-    v.field("tubeLossZp", c.tubeLossZp);
-    v.field("hSteelTableName", c.hSteelTableName);
-    v.field("tubeTableName", c.tubeTableName);
-    v.field("boltTableName", c.boltTableName);
-    v.field("gammaStressName", c.gammaStressName);
-    v.field("route3NgCheck", c.route3NgCheck);
-    v.field("useAnchorBlock", c.useAnchorBlock);
-    v.field("concreteShearCheck", c.concreteShearCheck);
-    v.field("boltClearance", c.boltClearance);
-    v.field("boltAeMode", c.boltAeMode);
-    v.field("boltFsMode", c.boltFsMode);
-    v.field("basePlateFb1Mode", c.basePlateFb1Mode);
-}
-
 const nlohmann::json& arrayAt(const nlohmann::json& j, const std::string& path) {
     if (!j.is_array()) {
         jsonRefuse(path, "expected an array");
@@ -106,6 +74,53 @@ struct PageJsonIn : JsonFieldList<JsonIn> {
     }
 };
 
+// The conditions' own field list on the JSON side: the stress cases as objects, the combination
+// lists as their expressions.
+struct ConditionsJsonOut : JsonFieldList<JsonOut> {
+    using JsonFieldList::JsonFieldList;
+    void list(const char* name, const OwnedList<CStressName>& cases) {
+        ojson a = ojson::array();
+        for (const auto& s : cases) {
+            a.push_back(ojson{{"label", s.label},
+                              {"factorM", s.factorM},
+                              {"factorQ", s.factorQ},
+                              {"factorN", s.factorN}});
+        }
+        json_.j[name] = a;
+    }
+    void list(const char* name, const OwnedList<CStringTable>& combos) {
+        json_.j[name] = combosToJson(combos);
+    }
+};
+
+struct ConditionsJsonIn : JsonFieldList<JsonIn> {
+    using JsonFieldList::JsonFieldList;
+    void list(const char* name, OwnedList<CStressName>& cases) {
+        const auto* names = json_.get(name);
+        if (names == nullptr) {
+            return;
+        }
+        const std::string path = json_.path + "." + name;
+        cases.clear();
+        std::size_t i = 0;
+        for (const auto& e : arrayAt(*names, path)) {
+            const std::string p = path + "[" + std::to_string(i++) + "]";
+            jsonCheckObject(e, p, {"label", "factorM", "factorQ", "factorN"});
+            CStressName& s = cases.append();
+            JsonIn sn{e, p};
+            sn.field("label", s.label);
+            sn.field("factorM", s.factorM);
+            sn.field("factorQ", s.factorQ);
+            sn.field("factorN", s.factorN);
+        }
+    }
+    void list(const char* name, OwnedList<CStringTable>& combos) {
+        if (const auto* l = json_.get(name)) {
+            combosFromJson(*l, json_.path + "." + name, combos);
+        }
+    }
+};
+
 }  // namespace
 
 ojson pageToJson(const CKesto& page) {
@@ -121,18 +136,8 @@ namespace {
 ojson documentHeadToJson(const DocumentData& doc) {
     const CKestoCnt& c = doc.conditions;
     JsonOut cond;
-    conditionFields(cond, c);
-    ojson names = ojson::array();
-    for (const auto& s : c.stressNames) {
-        names.push_back(ojson{{"label", s.label},
-                              {"factorM", s.factorM},
-                              {"factorQ", s.factorQ},
-                              {"factorN", s.factorN}});
-    }
-    cond.j["stressNames"] = names;
-    cond.j["longTermCombos"] = combosToJson(c.longTermCombos);
-    cond.j["shortTermCombos"] = combosToJson(c.shortTermCombos);
-    cond.j["ultimateCombos"] = combosToJson(c.ultimateCombos);
+    ConditionsJsonOut list(cond);
+    conditionsBody(list, c);
     ojson j;
     j["formatSignature"] = doc.formatSignature;
     j["buildingName"] = doc.buildingName;
@@ -215,30 +220,8 @@ DocumentData documentFromJson(const nlohmann::json& j) {
             jsonRefuse("conditions", "expected an object");
         }
         JsonIn in{*cj, "conditions"};
-        conditionFields(in, c);
-        if (const auto* names = in.get("stressNames")) {
-            c.stressNames.clear();
-            std::size_t i = 0;
-            for (const auto& e : arrayAt(*names, "conditions.stressNames")) {
-                const std::string p = "conditions.stressNames[" + std::to_string(i++) + "]";
-                jsonCheckObject(e, p, {"label", "factorM", "factorQ", "factorN"});
-                CStressName& s = c.stressNames.append();
-                JsonIn sn{e, p};
-                sn.field("label", s.label);
-                sn.field("factorM", s.factorM);
-                sn.field("factorQ", s.factorQ);
-                sn.field("factorN", s.factorN);
-            }
-        }
-        if (const auto* l = in.get("longTermCombos")) {
-            combosFromJson(*l, "conditions.longTermCombos", c.longTermCombos);
-        }
-        if (const auto* l = in.get("shortTermCombos")) {
-            combosFromJson(*l, "conditions.shortTermCombos", c.shortTermCombos);
-        }
-        if (const auto* l = in.get("ultimateCombos")) {
-            combosFromJson(*l, "conditions.ultimateCombos", c.ultimateCombos);
-        }
+        ConditionsJsonIn list(in);
+        conditionsBody(list, c);
         in.finish();
     }
     if (const auto* pj = top.get("pages")) {
