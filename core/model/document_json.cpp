@@ -37,19 +37,29 @@ ojson stressesToJson(const OwnedList<CStress>& list) {
     return a;
 }
 
-void stressesFromJson(const nlohmann::json& j, const std::string& path, OwnedList<CStress>& list) {
+// Replaces `list` by the array of objects at `j`, each allowed only `keys` and read by
+// `read(JsonIn&, row)`.
+template <class Row, class Read>
+void objectsFromJson(const nlohmann::json& j, const std::string& path, OwnedList<Row>& list,
+                     std::initializer_list<const char*> keys, Read read) {
     list.clear();
     std::size_t i = 0;
     for (const auto& e : arrayAt(j, path)) {
         const std::string p = path + "[" + std::to_string(i++) + "]";
-        jsonCheckObject(e, p, {"name", "n", "m", "q"});
-        CStress& s = list.append();
+        jsonCheckObject(e, p, keys);
+        Row& row = list.append();
         JsonIn in{e, p};
+        read(in, row);
+    }
+}
+
+void stressesFromJson(const nlohmann::json& j, const std::string& path, OwnedList<CStress>& list) {
+    objectsFromJson(j, path, list, {"name", "n", "m", "q"}, [](JsonIn& in, CStress& s) {
         in.field("name", s.name);
         in.field("n", s.n);
         in.field("m", s.m);
         in.field("q", s.q);
-    }
+    });
 }
 
 // The page's own field list on the JSON side, with the basic stresses as [X list, Y list].
@@ -96,22 +106,15 @@ struct ConditionsJsonOut : JsonFieldList<JsonOut> {
 struct ConditionsJsonIn : JsonFieldList<JsonIn> {
     using JsonFieldList::JsonFieldList;
     void list(const char* name, OwnedList<CStressName>& cases) {
-        const auto* names = json_.get(name);
-        if (names == nullptr) {
-            return;
-        }
-        const std::string path = json_.path + "." + name;
-        cases.clear();
-        std::size_t i = 0;
-        for (const auto& e : arrayAt(*names, path)) {
-            const std::string p = path + "[" + std::to_string(i++) + "]";
-            jsonCheckObject(e, p, {"label", "factorM", "factorQ", "factorN"});
-            CStressName& s = cases.append();
-            JsonIn sn{e, p};
-            sn.field("label", s.label);
-            sn.field("factorM", s.factorM);
-            sn.field("factorQ", s.factorQ);
-            sn.field("factorN", s.factorN);
+        if (const auto* names = json_.get(name)) {
+            objectsFromJson(*names, json_.path + "." + name, cases,
+                            {"label", "factorM", "factorQ", "factorN"},
+                            [](JsonIn& in, CStressName& s) {
+                                in.field("label", s.label);
+                                in.field("factorM", s.factorM);
+                                in.field("factorQ", s.factorQ);
+                                in.field("factorN", s.factorN);
+                            });
         }
     }
     void list(const char* name, OwnedList<CStringTable>& combos) {
