@@ -219,14 +219,25 @@ TEST(Document, RefusedOrDamagedFileLeavesTheDocumentAsItWas) {
     editCurrentPage(*doc, [](CKesto& k) { k.mark = "KEEP"; });
     doc->setModified(true);
     writeFileAtomic(p.dir.file("foreign.kso"), std::string("\x0AOther 1.04", 11));
-    EXPECT_THROW(doc->open(p.dir.file("foreign.kso")), DocumentRefused);
+    const auto foreign = doc->open(p.dir.file("foreign.kso"));
+    ASSERT_FALSE(foreign.ok());
+    EXPECT_EQ(foreign.error().kind, FileError::Kind::refused);
+    EXPECT_EQ(foreign.error().description, kNotKestoMessage);
     DocumentData d;
     installBuiltInDefaults(d.conditions);
     d.conditions.pages.append(CKesto{});
     const std::string bytes = serializeDocument(d);
     writeFileAtomic(p.dir.file("short.kso"), bytes.substr(0, bytes.size() - 3));
-    EXPECT_THROW(doc->open(p.dir.file("short.kso")), FileFormatError);
-    EXPECT_THROW(doc->open(p.dir.file("missing.kso")), FileAccessError);
+    const auto damaged = doc->open(p.dir.file("short.kso"));
+    ASSERT_FALSE(damaged.ok());
+    EXPECT_EQ(damaged.error().kind, FileError::Kind::damaged);
+    EXPECT_EQ(damaged.error().file, p.dir.file("short.kso"));
+    // The last double of the page's last basic stress list is cut: its 8 bytes were expected.
+    EXPECT_EQ(damaged.error().offset, bytes.size() - 3);
+    const auto missing = doc->open(p.dir.file("missing.kso"));
+    ASSERT_FALSE(missing.ok());
+    EXPECT_EQ(missing.error().kind, FileError::Kind::access);
+    EXPECT_EQ(missing.error().file, p.dir.file("missing.kso"));
     EXPECT_EQ(doc->currentPage()->mark, "KEEP");
     EXPECT_TRUE(doc->isModified());
     EXPECT_EQ(doc->path(), "");
