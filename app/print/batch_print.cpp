@@ -28,10 +28,9 @@ int fail(const QString& message) {
 // Opens `documentPath` with the settings of `profile`; null after reporting the failure.
 std::unique_ptr<KestoDocument> openForPrint(const QString& documentPath, Profile& profile) {
     auto document = std::make_unique<KestoDocument>(executableFolder(), profile);
-    try {
-        document->open(documentPath.toStdString());
-    } catch (const std::exception& e) {
-        fail(QStringLiteral("%1 を開けません: %2").arg(documentPath, QString::fromUtf8(e.what())));
+    if (const auto opened = document->open(documentPath.toStdString()); !opened.ok()) {
+        fail(QStringLiteral("%1 を開けません: %2")
+                 .arg(documentPath, QString::fromStdString(opened.error().description)));
         return nullptr;
     }
     return document;
