@@ -2,6 +2,7 @@
 // undoable step, a table edit that leaves the document unmodified, and Cancel that changes
 // nothing.
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
