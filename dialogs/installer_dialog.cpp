@@ -39,7 +39,7 @@ InstallerDialog::InstallerDialog(QWidget* parent, QString distributionFolder)
     connect(browseButton, &QPushButton::clicked, this, &InstallerDialog::browse);
     files_ = new QListWidget;
     files_->setObjectName(QStringLiteral("files"));
-    files_->setMinimumHeight(220);
+    files_->setMinimumSize(420, 360);
 
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(folder_, 1);

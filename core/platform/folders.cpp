@@ -99,14 +99,12 @@ std::optional<std::string> copyFileReplacing(const std::string& from, const std:
     }
     fs::path temp = target;
     temp += ".installing~";
-    fs::remove(temp, ec);
-    if (!fs::copy_file(source, temp, fs::copy_options::overwrite_existing, ec) || ec) {
-        fs::remove(temp, ec);
-        return reasonFor(ec);
+    std::error_code ignored;
+    fs::remove(temp, ignored);
+    if (fs::copy_file(source, temp, fs::copy_options::overwrite_existing, ec) && !ec) {
+        fs::rename(temp, target, ec);
     }
-    fs::rename(temp, target, ec);
     if (ec) {
-        std::error_code ignored;
         fs::remove(temp, ignored);
         return reasonFor(ec);
     }

@@ -1,5 +1,6 @@
 // The installer dialog "Programのインストール": the list it shows from "Program.txt", what OK
 // copies and starts, and the questions at which it stays open.
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -43,11 +44,11 @@ struct Installer {
     QStringList started;
     InstallerDialog dialog{nullptr, source.path()};
 
-    explicit Installer(const QString& defaultFolder = {}) {
+    explicit Installer(const QString& defaultFolder = QStringLiteral("~/Kesto")) {
         const auto list = kesto::encodeCp932(kList.arg(defaultFolder).toStdString());
         writeFile(source.filePath("Program.txt"), QByteArray::fromStdString(*list));
-        for (const QString& name : {"kesto", "ConcRaw.tbl", "計算方針1.txt"}) {
-            writeFile(source.filePath(name), name.toUtf8());
+        for (const char* name : {"kesto", "ConcRaw.tbl", "計算方針1.txt"}) {
+            writeFile(source.filePath(name), name);
         }
         dialog.setQuestions(questions);
         dialog.setProgramStarter([this](const QString& program) { started << program; });
