@@ -14,6 +14,7 @@
 #include "app/column_base_commands.h"
 #include "app/message_window.h"
 #include "app/page_view.h"
+#include "app/results_window.h"
 #include "app/undo_commands.h"
 #include "app/window_placement.h"
 
@@ -37,6 +38,7 @@ MainWindow::MainWindow(QSettings& settings, std::string programFolder, QWidget* 
       actions_(createCommandActions(this)),
       view_(new PageView(this)),
       messages_(new MessageWindow(this)),
+      results_(new ResultsWindow(this)),
       pagePane_(new QLabel(this)) {
     document_->onNewDocument(std::time(nullptr));
     view_->setDocument(document_.get());
@@ -45,6 +47,8 @@ MainWindow::MainWindow(QSettings& settings, std::string programFolder, QWidget* 
     pagePane_->setMinimumWidth(kPagePaneWidth);
     pagePane_->setAlignment(Qt::AlignCenter);
     statusBar()->addPermanentWidget(pagePane_);
+    addDockWidget(Qt::BottomDockWidgetArea, results_);
+    results_->hide();
     buildMenus();
     buildToolBar();
     connectCommands();
@@ -92,7 +96,12 @@ void MainWindow::buildMenus() {
     QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     add(view, {toolBar, statusBar});
     view->addSeparator();
-    add(view, {messages, detailFile});
+    add(view, {messages});
+    QAction* results = results_->toggleViewAction();
+    results->setText(QStringLiteral("結果一覧(&R)"));
+    results->setStatusTip(QStringLiteral("全ﾍﾟｰｼﾞの検定比と判定の一覧を表示します。"));
+    view->addAction(results);
+    add(view, {detailFile});
 }
 
 void MainWindow::buildToolBar() {
@@ -171,6 +180,16 @@ void MainWindow::connectCommands() {
         view_->closeEditors();
         editCurrentColumnBase(this, *document_, undo_);
     });
+    connect(view_, &PageView::blockPasted, this, &MainWindow::pasteStresses);
+    connect(results_, &ResultsWindow::pageChosen, this, [this](int index) {
+        view_->closeEditors();
+        goToPage(index);
+    });
+    connect(results_, &ResultsWindow::exportRequested, this, [this] {
+        view_->closeEditors();
+        exportResultsWithDialog();
+    });
+    connect(results_, &QDockWidget::visibilityChanged, this, [this] { refreshResults(); });
     connect(view_, &PageView::cellCommitted, this, [this](int editOrder, CellInput value) {
         if (document_->currentPage() != nullptr) {
             undo_.push(new EditCellCommand(*document_, editOrder, std::move(value)));
@@ -207,6 +226,7 @@ void MainWindow::documentChanged() {
     pagePane_->setText(QString::fromStdString(document_->pageStatusText()));
     updateCommands();
     updateTitle();
+    refreshResults();
 }
 
 void MainWindow::documentReplaced() {

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
@@ -41,6 +42,26 @@ class Cp932Validator : public QValidator {
 
 QString numberText(double v) {
     return QString::number(v, 'g', 15);
+}
+
+// A cell's value as its editor shows it: numbers in full, not in the grid's format.
+QString editText(const DisplayCell& cell) {
+    if (const auto* d = std::get_if<double>(&cell.valueTarget)) {
+        return numberText(*d);
+    }
+    if (const auto* i = std::get_if<int>(&cell.valueTarget)) {
+        return QString::number(*i);
+    }
+    if (const auto* b = std::get_if<std::uint8_t>(&cell.valueTarget)) {
+        return QString::number(*b);
+    }
+    return QString::fromStdString(cellText(cell));
+}
+
+// What a spreadsheet puts on the clipboard: every row, even a single cell, ends in a line break.
+bool isBlock(const QString& text) {
+    return text.contains(QLatin1Char('\t')) || text.contains(QLatin1Char('\n')) ||
+           text.contains(QLatin1Char('\r'));
 }
 
 }  // namespace
@@ -212,16 +233,7 @@ void PageView::openCell(const DisplayCell& cell) {
 }
 
 void PageView::openLineEdit(QLineEdit* editor, const DisplayCell& cell) {
-    QString text;
-    if (const auto* d = std::get_if<double>(&cell.valueTarget)) {
-        text = numberText(*d);
-    } else if (const auto* i = std::get_if<int>(&cell.valueTarget)) {
-        text = QString::number(*i);
-    } else if (const auto* b = std::get_if<std::uint8_t>(&cell.valueTarget)) {
-        text = QString::number(*b);
-    } else {
-        text = QString::fromStdString(cellText(cell));
-    }
+    const QString text = editText(cell);
     editor->setText(text);
     editor->setModified(false);
     openedText_ = text;
@@ -378,6 +390,40 @@ void PageView::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
+void PageView::keyPressEvent(QKeyEvent* event) {
+    if (!copyOrPaste(*event)) {
+        QAbstractScrollArea::keyPressEvent(event);
+    }
+}
+
+bool PageView::copyOrPaste(const QKeyEvent& key) {
+    const DisplayCell* cell = cellWithEditOrder(selectedCell_);
+    if (cell == nullptr) {
+        return false;
+    }
+    auto* edit = qobject_cast<QLineEdit*>(activeEditor_);
+    if (key.matches(QKeySequence::Copy)) {
+        // An editor copies the text selected in it; with none, the whole value.
+        if (edit != nullptr && edit->hasSelectedText()) {
+            return false;
+        }
+        QGuiApplication::clipboard()->setText(edit != nullptr ? edit->text() : editText(*cell));
+        return true;
+    }
+    if (key.matches(QKeySequence::Paste)) {
+        const QString text = QGuiApplication::clipboard()->text();
+        // A plain value pasted into an editor is typing.
+        if (edit != nullptr && !isBlock(text)) {
+            return false;
+        }
+        const int start = selectedCell_;
+        closeEditors();
+        emit blockPasted(start, text);
+        return true;
+    }
+    return false;
+}
+
 void PageView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollBars();
@@ -394,6 +440,10 @@ bool PageView::focusNextPrevChild(bool next) {
 }
 
 bool PageView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched == activeEditor_ &&
+        copyOrPaste(*static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
     if (event->type() == QEvent::KeyPress && watched == activeEditor_ &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         // Escape leaves the cell as it was.

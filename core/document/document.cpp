@@ -14,6 +14,7 @@
 #include "model/new_document.h"
 #include "platform/files.h"
 #include "report/print_settings_store.h"
+#include "report/stress_paste.h"
 #include "tables/table_store.h"
 
 namespace kesto {
@@ -287,6 +288,18 @@ StressTableImport KestoDocument::importStressTable(std::string_view bytes, bool 
         modified_ = true;
     }
     return result;
+}
+
+std::string KestoDocument::pasteStresses(int editOrder, std::string_view text) {
+    StressPaste plan = planStressPaste(grid_.cells, editOrder, text);
+    if (!plan.refusal.empty()) {
+        return plan.refusal;
+    }
+    for (const auto& [field, value] : plan.values) {
+        storeField(data_.conditions, field, value);
+    }
+    changed();
+    return {};
 }
 
 int KestoDocument::pageOfMessageLine(const std::string& line) const {
