@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
@@ -7,7 +8,13 @@
 #include "app/main_window.h"
 #include "app/print/batch_print.h"
 #include "app/screenshot.h"
-#include "platform/files.h"
+#include "dialogs/installer_dialog.h"
+#include "document/data_folder.h"
+
+// The resources of a static library are registered by name, outside every namespace.
+static void registerProgramIcon() {
+    Q_INIT_RESOURCE(program_icon);
+}
 
 namespace kesto::app {
 
@@ -47,6 +54,8 @@ void setUpApplication(QApplication& app) {
     QCoreApplication::setOrganizationName(QStringLiteral("Drem"));
     QCoreApplication::setApplicationName(QStringLiteral("Kesto"));
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    registerProgramIcon();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/kesto.png")));
     auto* translator = new QTranslator(&app);
     if (translator->load(QStringLiteral("qtbase_ja"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -57,7 +66,7 @@ void setUpApplication(QApplication& app) {
 int runProgram(QApplication& app, const StartRequest& request) {
     if (request.kind == StartRequest::Kind::installer) {
         // The installer copies the program's files; it never creates a document or a window.
-        return 0;
+        return dialogs::runInstaller();
     }
     if (request.kind == StartRequest::Kind::pdf) {
         return printToPdf(request.picture, request.path, request.profile);
@@ -66,7 +75,7 @@ int runProgram(QApplication& app, const StartRequest& request) {
         return printToDefaultPrinter(request.path);
     }
     QSettings settings;
-    MainWindow window(settings, executableFolder());
+    MainWindow window(settings, dataFolder());
     if (request.kind == StartRequest::Kind::screenshot) {
         return saveScreenshot(window, request.path, request.picture) ? 0 : 1;
     }
