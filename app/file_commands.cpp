@@ -79,6 +79,7 @@ bool MainWindow::saveDocument(const QString& path) {
     recent_.add(path);
     rebuildRecentFiles();
     updateTitle();
+    warnAboutFiles();
     return true;
 }
 
@@ -104,7 +105,7 @@ void MainWindow::newDocument() {
     }
     document_->onNewDocument(std::time(nullptr));
     documentReplaced();
-    warnAboutTables(document_->takeTableProblems());
+    warnAboutFiles();
 }
 
 void MainWindow::openWithDialog() {

@@ -255,7 +255,7 @@ void MainWindow::markModifiedForGood() {
 
 void MainWindow::showAtStoredPlacement() {
     showWithPlacement(*this, readWindowPlacement(profile_));
-    warnAboutTables(document_->takeTableProblems());
+    warnAboutFiles();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -322,6 +322,14 @@ void MainWindow::warnAboutTables(const TableProblems& problems) {
                     this);
     describeTables(box, problems, {});
     box.exec();
+}
+
+void MainWindow::warnAboutFiles() {
+    TableProblems problems = document_->takeTableProblems();
+    for (std::string& warning : document_->takeWarnings()) {
+        problems.push_back(std::move(warning));
+    }
+    warnAboutTables(problems);
 }
 
 bool MainWindow::askToRetryTables(const TableProblems& problems) {

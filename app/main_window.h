@@ -110,6 +110,9 @@ class MainWindow : public QMainWindow {
     void markModifiedForGood();
     void showCalculationMessages(bool any);
     void warnAboutTables(const TableProblems& problems);
+    // The table files and the files beside the document (the default data, the detail file)
+    // that the last command could not read or write, in one message.
+    void warnAboutFiles();
     // True when the user asks to write the tables again.
     bool askToRetryTables(const TableProblems& problems);
 

@@ -19,12 +19,10 @@
 #include "app/paint/cell_painter.h"
 #include "base/codepage.h"
 #include "document/document.h"
+#include "model/page.h"
 
 namespace kesto::app {
 namespace {
-
-// The largest magnitude a number cell takes.
-constexpr double kNumberLimit = 99999.0;
 
 // The choice box covers its cell widened to the right and, opened, lists its names below it.
 constexpr int kChoiceWider = 20;
@@ -316,9 +314,9 @@ bool PageView::editorValue(CellInput& value) {
         const double v = text.toDouble(&ok);
         if (!ok) {
             refusal = QStringLiteral("数値を入力してください。");
-        } else if (!(std::fabs(v) <= kNumberLimit)) {
+        } else if (!(std::fabs(v) <= kLargestEntry)) {
             refusal = QStringLiteral("%1 から %2 までの数値を入力してください。")
-                          .arg(numberText(-kNumberLimit), numberText(kNumberLimit));
+                          .arg(numberText(-kLargestEntry), numberText(kLargestEntry));
         }
         value = v;
     } else if (edit == integerEdit_) {

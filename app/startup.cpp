@@ -5,6 +5,7 @@
 #include <QTranslator>
 
 #include "app/main_window.h"
+#include "app/paint/font_substitution.h"
 #include "app/print/batch_print.h"
 #include "app/screenshot.h"
 #include "platform/files.h"
@@ -47,6 +48,7 @@ void setUpApplication(QApplication& app) {
     QCoreApplication::setOrganizationName(QStringLiteral("Drem"));
     QCoreApplication::setApplicationName(QStringLiteral("Kesto"));
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    installFontSubstitutes();
     auto* translator = new QTranslator(&app);
     if (translator->load(QStringLiteral("qtbase_ja"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

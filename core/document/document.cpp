@@ -12,14 +12,14 @@
 #include "document/open_document.h"
 #include "model/combinations.h"
 #include "model/new_document.h"
+#include "model/page.h"
 #include "platform/files.h"
 #include "report/print_settings_store.h"
+#include "tables/table_problems.h"
 #include "tables/table_store.h"
 
 namespace kesto {
 namespace {
-
-constexpr double kLargestEntry = 99999.0;
 
 // The fields of the design-conditions sheet: the conditions body but its lists, the table file
 // names (the table editors') and the γ case name (the stress dialog's).
@@ -108,7 +108,10 @@ void KestoDocument::writeDefaults() {
                         serializeDefaults(data_.unitSystem, data_.conditions));
     } catch (const std::exception& e) {
         // The document itself is saved; the next program start uses the old defaults.
-        warnings_.push_back(e.what());
+        warnings_.push_back(
+            problemText("既定値ファイル " + programFolder_ + kDefaultsFileName +
+                            " に書き込めませんでした。次回の起動では以前の既定値を使います。",
+                        e.what()));
     }
 }
 

@@ -48,6 +48,13 @@ const std::vector<std::pair<const char*, Change>>& changes() {
              commit(w, firstEditable(w, kesto::kValueString), std::string("X1"));
          }},
         {"insert page", [](MainWindow& w) { w.insertPage(); }},
+        {"delete page",
+         [](MainWindow& w) {
+             const kesto::test::MessageBoxAnswer ok(QMessageBox::Ok);
+             w.goToPage(1);
+             w.deletePage();
+             QCOMPARE(w.document().pageCount(), 2);
+         }},
         {"reorder pages",
          [](MainWindow& w) {
              w.applyJump({{2, 1}, {1, 0}}, 0);
