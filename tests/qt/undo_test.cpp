@@ -51,7 +51,6 @@ const std::vector<std::pair<const char*, Change>>& changes() {
         {"delete page",
          [](MainWindow& w) {
              const kesto::test::MessageBoxAnswer ok(QMessageBox::Ok);
-             w.goToPage(1);
              w.deletePage();
              QCOMPARE(w.document().pageCount(), 2);
          }},
