@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QValidator>
 
@@ -64,6 +65,9 @@ PageView::PageView(QWidget* parent) : QAbstractScrollArea(parent) {
     textEdit_ = lineEdit();
     textEdit_->setValidator(new Cp932Validator(textEdit_));
     choiceBox_ = new QComboBox(viewport());
+    // A list below the box, of the height set when it opens; some styles would otherwise pop
+    // up every name over the box.
+    choiceBox_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     choiceBox_->hide();
     choiceBox_->installEventFilter(this);
     connect(choiceBox_, &QComboBox::activated, this, [this] { commitEditor(); });
@@ -179,6 +183,9 @@ void PageView::hideEditors() {
     if (viewport()->isAncestorOf(QApplication::focusWidget())) {
         setFocus(Qt::OtherFocusReason);
     }
+    // The editor may keep the focus all the same (its window not active again yet after a
+    // message), and hiding it then moves the focus on as Tab does.
+    const QScopedValueRollback<bool> hiding(hiding_, true);
     for (QWidget* editor : editors()) {
         editor->hide();
         editor->setEnabled(false);
@@ -387,7 +394,10 @@ void PageView::scrollContentsBy(int, int) {
 }
 
 bool PageView::focusNextPrevChild(bool next) {
-    stepCell(next ? 1 : -1);
+    // Hiding a focused editor passes the focus on through here; that is no Tab.
+    if (!hiding_) {
+        stepCell(next ? 1 : -1);
+    }
     return true;
 }
 
