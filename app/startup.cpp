@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
@@ -8,7 +9,13 @@
 #include "app/paint/font_substitution.h"
 #include "app/print/batch_print.h"
 #include "app/screenshot.h"
-#include "platform/files.h"
+#include "dialogs/installer_dialog.h"
+#include "document/data_folder.h"
+
+// The resources of a static library are registered by name, outside every namespace.
+static void registerProgramIcon() {
+    Q_INIT_RESOURCE(program_icon);
+}
 
 namespace kesto::app {
 
@@ -49,6 +56,8 @@ void setUpApplication(QApplication& app) {
     QCoreApplication::setApplicationName(QStringLiteral("Kesto"));
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     installFontSubstitutes();
+    registerProgramIcon();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/kesto.png")));
     auto* translator = new QTranslator(&app);
     if (translator->load(QStringLiteral("qtbase_ja"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -59,7 +68,7 @@ void setUpApplication(QApplication& app) {
 int runProgram(QApplication& app, const StartRequest& request) {
     if (request.kind == StartRequest::Kind::installer) {
         // The installer copies the program's files; it never creates a document or a window.
-        return 0;
+        return dialogs::runInstaller();
     }
     if (request.kind == StartRequest::Kind::pdf) {
         return printToPdf(request.picture, request.path, request.profile);
@@ -68,7 +77,7 @@ int runProgram(QApplication& app, const StartRequest& request) {
         return printToDefaultPrinter(request.path);
     }
     QSettings settings;
-    MainWindow window(settings, executableFolder());
+    MainWindow window(settings, dataFolder());
     if (request.kind == StartRequest::Kind::screenshot) {
         return saveScreenshot(window, request.path, request.picture) ? 0 : 1;
     }

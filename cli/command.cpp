@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/files.h"
+#include "document/data_folder.h"
 
 namespace kesto::cli {
 
@@ -64,7 +64,7 @@ ParsedArgs parseArgs(const std::vector<std::string>& args, const std::vector<std
 std::string programFolderOf(const ParsedArgs& args) {
     std::string folder = args.value("--program-folder");
     if (folder.empty()) {
-        return executableFolder();
+        return dataFolder();
     }
     if (folder.back() != '/') {
         folder += '/';

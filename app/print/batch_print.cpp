@@ -10,8 +10,8 @@
 
 #include "app/print/report_sheets.h"
 #include "app/settings_profile.h"
+#include "document/data_folder.h"
 #include "document/document.h"
-#include "platform/files.h"
 #include "platform/profile.h"
 
 namespace kesto::app {
@@ -26,7 +26,7 @@ int fail(const QString& message) {
 
 // Opens `documentPath` with the settings of `profile`; null after reporting the failure.
 std::unique_ptr<KestoDocument> openForPrint(const QString& documentPath, Profile& profile) {
-    auto document = std::make_unique<KestoDocument>(executableFolder(), profile);
+    auto document = std::make_unique<KestoDocument>(dataFolder(), profile);
     try {
         document->open(documentPath.toStdString());
     } catch (const std::exception& e) {

@@ -444,30 +444,11 @@ CKestoCnt KestoDocument::setConditions(const CKestoCnt& edited) {
 }
 
 StressSetup KestoDocument::stressSetup() const {
-    const CKestoCnt& c = data_.conditions;
-    return {c.stressNames,    c.longTermCombos,  c.shortTermCombos,
-            c.ultimateCombos, c.gammaStressName, {}};
+    return stressSetupOf(data_.conditions);
 }
 
 StressSetup KestoDocument::setStressSetup(StressSetup setup) {
-    CKestoCnt& c = data_.conditions;
-    StressSetup previous = stressSetup();
-    for (const CKesto& page : c.pages) {
-        previous.pageStresses.push_back(page.basicStresses);
-    }
-    const bool casesChanged = setup.stressNames != c.stressNames;
-    c.stressNames = std::move(setup.stressNames);
-    c.longTermCombos = std::move(setup.longTermCombos);
-    c.shortTermCombos = std::move(setup.shortTermCombos);
-    c.ultimateCombos = std::move(setup.ultimateCombos);
-    c.gammaStressName = std::move(setup.gammaStressName);
-    if (setup.pageStresses.size() == c.pages.size() && !c.pages.empty()) {
-        for (std::size_t i = 0; i < c.pages.size(); ++i) {
-            c.pages[i].basicStresses = std::move(setup.pageStresses[i]);
-        }
-    } else if (casesChanged) {
-        synchronisePages(c);
-    }
+    StressSetup previous = exchangeStressSetup(data_.conditions, std::move(setup));
     rebuildConditionLines();
     changed();
     return previous;
