@@ -15,6 +15,7 @@
 #include "app/message_window.h"
 #include "app/page_view.h"
 #include "app/results_window.h"
+#include "app/settings_commands.h"
 #include "app/undo_commands.h"
 #include "app/window_placement.h"
 
@@ -87,7 +88,11 @@ void MainWindow::buildMenus() {
     QMenu* settings = menuBar()->addMenu(QStringLiteral("設定(&S)"));
     add(settings, {building});
     settings->addSeparator();
+    add(settings, {conditions, stressConditions});
+    settings->addSeparator();
     add(settings, {siUnit, gravityUnit});
+    settings->addSeparator();
+    add(settings, {concreteTable, steelGradeTable, hShapeTable, tubeTable, boltTable});
     settings->addSeparator();
     add(settings, {printFont, printPage});
 
@@ -158,8 +163,15 @@ void MainWindow::connectCommands() {
     on(deletePage, [this] { this->deletePage(); });
     on(convertUnits, [this] { app::convertUnits(this, *document_, undo_); });
     on(building, [this] { editBuilding(); });
+    on(conditions, [this] { editConditions(this, *document_, undo_); });
+    on(stressConditions, [this] { editStressConditions(this, *document_, undo_); });
     on(siUnit, [this] { setUnitSystem(1); });
     on(gravityUnit, [this] { setUnitSystem(0); });
+    on(concreteTable, [this] { editTable(this, *document_, undo_, TableKind::concrete); });
+    on(steelGradeTable, [this] { editTable(this, *document_, undo_, TableKind::steelGrade); });
+    on(hShapeTable, [this] { editTable(this, *document_, undo_, TableKind::hShape); });
+    on(tubeTable, [this] { editTable(this, *document_, undo_, TableKind::tube); });
+    on(boltTable, [this] { editTable(this, *document_, undo_, TableKind::bolt); });
     on(calculatePage, [this] { this->calculatePage(); });
     on(calculateAll, [this] { this->calculateAll(); });
     on(messages, [this] { toggleMessages(); });
@@ -173,7 +185,11 @@ void MainWindow::connectCommands() {
         document_->setModified(!undo_.isClean());
         documentChanged();
     });
-    connect(&undo_, &QUndoStack::cleanChanged, this, [this] { updateTitle(); });
+    // A table edit leaves the document unmodified by making its step the clean state.
+    connect(&undo_, &QUndoStack::cleanChanged, this, [this] {
+        document_->setModified(!undo_.isClean());
+        updateTitle();
+    });
     connect(messages_, &MessageWindow::jumpRequested, this, &MainWindow::jumpToMessage);
     connect(messages_, &MessageWindow::visibilityChanged, action(messages), &QAction::setChecked);
     connect(view_, &PageView::figureClicked, this, [this] {
@@ -275,7 +291,7 @@ void MainWindow::markModifiedForGood() {
 
 void MainWindow::showAtStoredPlacement() {
     showWithPlacement(*this, readWindowPlacement(profile_));
-    warnAboutTables(document_->takeTableProblems());
+    warnAboutFiles();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -342,6 +358,14 @@ void MainWindow::warnAboutTables(const TableProblems& problems) {
                     this);
     describeTables(box, problems, {});
     box.exec();
+}
+
+void MainWindow::warnAboutFiles() {
+    TableProblems problems = document_->takeTableProblems();
+    for (std::string& warning : document_->takeWarnings()) {
+        problems.push_back(std::move(warning));
+    }
+    warnAboutTables(problems);
 }
 
 bool MainWindow::askToRetryTables(const TableProblems& problems) {

@@ -120,6 +120,9 @@ class MainWindow : public QMainWindow {
     // The results overview shows the document's pages again, when it is open.
     void refreshResults();
     void warnAboutTables(const TableProblems& problems);
+    // The table files and the files beside the document (the default data, the detail file)
+    // that the last command could not read or write, in one message.
+    void warnAboutFiles();
     // True when the user asks to write the tables again.
     bool askToRetryTables(const TableProblems& problems);
 

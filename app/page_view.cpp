@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QValidator>
 
@@ -20,12 +21,10 @@
 #include "app/paint/cell_painter.h"
 #include "base/codepage.h"
 #include "document/document.h"
+#include "model/page.h"
 
 namespace kesto::app {
 namespace {
-
-// The largest magnitude a number cell takes.
-constexpr double kNumberLimit = 99999.0;
 
 // The choice box covers its cell widened to the right and, opened, lists its names below it.
 constexpr int kChoiceWider = 20;
@@ -87,6 +86,9 @@ PageView::PageView(QWidget* parent) : QAbstractScrollArea(parent) {
     textEdit_ = lineEdit();
     textEdit_->setValidator(new Cp932Validator(textEdit_));
     choiceBox_ = new QComboBox(viewport());
+    // A list below the box, of the height set when it opens; some styles would otherwise pop
+    // up every name over the box.
+    choiceBox_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     choiceBox_->hide();
     choiceBox_->installEventFilter(this);
     connect(choiceBox_, &QComboBox::activated, this, [this] { commitEditor(); });
@@ -202,6 +204,9 @@ void PageView::hideEditors() {
     if (viewport()->isAncestorOf(QApplication::focusWidget())) {
         setFocus(Qt::OtherFocusReason);
     }
+    // The editor may keep the focus all the same (its window not active again yet after a
+    // message), and hiding it then moves the focus on as Tab does.
+    const QScopedValueRollback<bool> hiding(hiding_, true);
     for (QWidget* editor : editors()) {
         editor->hide();
         editor->setEnabled(false);
@@ -328,9 +333,9 @@ bool PageView::editorValue(CellInput& value) {
         const double v = text.toDouble(&ok);
         if (!ok) {
             refusal = QStringLiteral("数値を入力してください。");
-        } else if (!(std::fabs(v) <= kNumberLimit)) {
+        } else if (!(std::fabs(v) <= kLargestEntry)) {
             refusal = QStringLiteral("%1 から %2 までの数値を入力してください。")
-                          .arg(numberText(-kNumberLimit), numberText(kNumberLimit));
+                          .arg(numberText(-kLargestEntry), numberText(kLargestEntry));
         }
         value = v;
     } else if (edit == integerEdit_) {
@@ -435,7 +440,10 @@ void PageView::scrollContentsBy(int, int) {
 }
 
 bool PageView::focusNextPrevChild(bool next) {
-    stepCell(next ? 1 : -1);
+    // Hiding a focused editor passes the focus on through here; that is no Tab.
+    if (!hiding_) {
+        stepCell(next ? 1 : -1);
+    }
     return true;
 }
 

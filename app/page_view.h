@@ -106,6 +106,7 @@ class PageView : public QAbstractScrollArea {
     QString openedText_;   // the choice box's text when it opened
     int selectedCell_ = -1;
     bool committing_ = false;
+    bool hiding_ = false;  // the editors are being hidden
 };
 
 }  // namespace kesto::app

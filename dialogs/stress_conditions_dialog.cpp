@@ -27,8 +27,8 @@ std::vector<std::string> textsOf(const EditableList<Row>& list, Text text) {
 
 }  // namespace
 
-StressConditionsDialog::StressConditionsDialog(const StressConditions& conditions, QWidget* parent)
-    : AskingDialog(parent), editor_(conditions), result_(conditions) {
+StressConditionsDialog::StressConditionsDialog(const StressSetup& setup, QWidget* parent)
+    : AskingDialog(parent), editor_(setup), result_(setup) {
     setWindowTitle(QStringLiteral("応力条件の設定"));
     auto* groups = new QGridLayout;
     groups->addWidget(basicGroup(), 0, 0);
@@ -37,7 +37,7 @@ StressConditionsDialog::StressConditionsDialog(const StressConditions& condition
     groups->addWidget(
         combinationGroup(2, QStringLiteral("ルート1-2/2保有耐力接合組み合わせリスト")), 1, 1);
 
-    gamma_ = new QLineEdit(qs(conditions.gammaStressName), this);
+    gamma_ = new QLineEdit(qs(setup.gammaStressName), this);
     gamma_->setFixedWidth(80);
     auto* buttons = okCancelButtons();
     auto* bottom = new QHBoxLayout;
@@ -149,7 +149,7 @@ void StressConditionsDialog::actOnBasic(ListAction action) {
         }
         candidate = stressCase(utf8(symbol_->text()), utf8(name_->text()), n[0], n[1], n[2]);
     }
-    const ListEdit edit = editor_.applyBasic(action, candidate);
+    const ListEdit edit = editor_.basic().apply(action, candidate);
     if (edit == ListEdit::duplicate) {
         questions().tell(kDuplicateSymbolMessage);
     }

@@ -1,5 +1,5 @@
 // The dialog "応力条件の設定": the basic stress cases and the three combination lists on private
-// copies, and the γ stress name. After OK the caller takes `conditions()` and `basicChanged()`.
+// copies, and the γ stress name. After OK the caller takes `setup()`.
 #pragma once
 
 #include <array>
@@ -16,10 +16,9 @@ class ListEditPanel;
 class StressConditionsDialog : public AskingDialog {
     Q_OBJECT
   public:
-    StressConditionsDialog(const StressConditions& conditions, QWidget* parent = nullptr);
+    StressConditionsDialog(const StressSetup& setup, QWidget* parent = nullptr);
 
-    const StressConditions& conditions() const { return result_; }
-    bool basicChanged() const { return editor_.basicChanged(); }
+    const StressSetup& setup() const { return result_; }
 
     // For the tests: list 0 holds the basic cases, 1 to 3 the long-term, short-term and
     // ultimate combinations.
@@ -43,7 +42,7 @@ class StressConditionsDialog : public AskingDialog {
     void refresh(int list);
 
     StressCasesEditor editor_;
-    StressConditions result_;
+    StressSetup result_;
     std::array<ListEditPanel*, 4> panels_{};
     QLineEdit* symbol_ = nullptr;
     QLineEdit* name_ = nullptr;

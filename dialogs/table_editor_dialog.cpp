@@ -129,7 +129,10 @@ QWidget* TableEditorDialog::buildFields() {
             grid->addWidget(w, p.row, column, 1, 4);
         } else {
             grid->addWidget(new QLabel(qs(entry.label), area), p.row, column);
-            grid->addWidget(w, p.row, column + 1, Qt::AlignLeft);
+            // A name or a list is wider than a number: it takes the unit and note columns
+            // too, so that the units stay beside the numbers.
+            const int span = entry.kind == FieldKind::number ? 1 : 3;
+            grid->addWidget(w, p.row, column + 1, 1, span, Qt::AlignLeft);
         }
         if (!entry.unit.empty()) {
             grid->addWidget(new QLabel(qs(entry.unit), area), p.row, column + 2);

@@ -12,15 +12,15 @@
 #include "document/open_document.h"
 #include "model/combinations.h"
 #include "model/new_document.h"
+#include "model/page.h"
 #include "platform/files.h"
 #include "report/print_settings_store.h"
 #include "report/stress_paste.h"
+#include "tables/table_problems.h"
 #include "tables/table_store.h"
 
 namespace kesto {
 namespace {
-
-constexpr double kLargestEntry = 99999.0;
 
 // The fields of the design-conditions sheet: the conditions body but its lists, the table file
 // names (the table editors') and the γ case name (the stress dialog's).
@@ -109,7 +109,10 @@ void KestoDocument::writeDefaults() {
                         serializeDefaults(data_.unitSystem, data_.conditions));
     } catch (const std::exception& e) {
         // The document itself is saved; the next program start uses the old defaults.
-        warnings_.push_back(e.what());
+        warnings_.push_back(
+            problemText("既定値ファイル " + programFolder_ + kDefaultsFileName +
+                            " に書き込めませんでした。次回の起動では以前の既定値を使います。",
+                        e.what()));
     }
 }
 
@@ -454,30 +457,11 @@ CKestoCnt KestoDocument::setConditions(const CKestoCnt& edited) {
 }
 
 StressSetup KestoDocument::stressSetup() const {
-    const CKestoCnt& c = data_.conditions;
-    return {c.stressNames,    c.longTermCombos,  c.shortTermCombos,
-            c.ultimateCombos, c.gammaStressName, {}};
+    return stressSetupOf(data_.conditions);
 }
 
 StressSetup KestoDocument::setStressSetup(StressSetup setup) {
-    CKestoCnt& c = data_.conditions;
-    StressSetup previous = stressSetup();
-    for (const CKesto& page : c.pages) {
-        previous.pageStresses.push_back(page.basicStresses);
-    }
-    const bool casesChanged = setup.stressNames != c.stressNames;
-    c.stressNames = std::move(setup.stressNames);
-    c.longTermCombos = std::move(setup.longTermCombos);
-    c.shortTermCombos = std::move(setup.shortTermCombos);
-    c.ultimateCombos = std::move(setup.ultimateCombos);
-    c.gammaStressName = std::move(setup.gammaStressName);
-    if (setup.pageStresses.size() == c.pages.size() && !c.pages.empty()) {
-        for (std::size_t i = 0; i < c.pages.size(); ++i) {
-            c.pages[i].basicStresses = std::move(setup.pageStresses[i]);
-        }
-    } else if (casesChanged) {
-        synchronisePages(c);
-    }
+    StressSetup previous = exchangeStressSetup(data_.conditions, std::move(setup));
     rebuildConditionLines();
     changed();
     return previous;

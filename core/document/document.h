@@ -31,6 +31,7 @@
 #include "document/file_error.h"
 #include "model/document_file.h"
 #include "model/field_ref.h"
+#include "model/stress_cases_editor.h"
 #include "model/stress_table.h"
 #include "platform/profile.h"
 #include "report/print_layout.h"
@@ -56,19 +57,6 @@ struct RemovedPage {
 struct FieldEdit {
     FieldRef field;
     FieldValue previous;
-};
-
-// What the stress conditions dialog edits: the stress cases, the combination lists and the
-// case multiplied by γ; with them each page's basic stresses ([page][dir]). Empty page
-// stresses mean that the pages follow the stress cases (their lists are synchronised when the
-// cases changed).
-struct StressSetup {
-    OwnedList<CStressName> stressNames;
-    OwnedList<CStringTable> longTermCombos;
-    OwnedList<CStringTable> shortTermCombos;
-    OwnedList<CStringTable> ultimateCombos;
-    std::string gammaStressName;
-    std::vector<std::array<OwnedList<CStress>, 2>> pageStresses;
 };
 
 // A table as its editor changes it. The file name and title belong to the section and bolt

@@ -15,9 +15,30 @@ EditableList<CStringTable> comboList(const OwnedList<CStringTable>& rows) {
 
 }  // namespace
 
-StressConditions stressConditionsOf(const CKestoCnt& cnt) {
-    return {cnt.stressNames, cnt.longTermCombos, cnt.shortTermCombos, cnt.ultimateCombos,
-            cnt.gammaStressName};
+StressSetup stressSetupOf(const CKestoCnt& cnt) {
+    return {cnt.stressNames,    cnt.longTermCombos,  cnt.shortTermCombos,
+            cnt.ultimateCombos, cnt.gammaStressName, {}};
+}
+
+StressSetup exchangeStressSetup(CKestoCnt& cnt, StressSetup setup) {
+    StressSetup previous = stressSetupOf(cnt);
+    for (const CKesto& page : cnt.pages) {
+        previous.pageStresses.push_back(page.basicStresses);
+    }
+    const bool casesChanged = setup.stressNames != cnt.stressNames;
+    cnt.stressNames = std::move(setup.stressNames);
+    cnt.longTermCombos = std::move(setup.longTermCombos);
+    cnt.shortTermCombos = std::move(setup.shortTermCombos);
+    cnt.ultimateCombos = std::move(setup.ultimateCombos);
+    cnt.gammaStressName = std::move(setup.gammaStressName);
+    if (setup.pageStresses.size() == cnt.pages.size() && !cnt.pages.empty()) {
+        for (std::size_t i = 0; i < cnt.pages.size(); ++i) {
+            cnt.pages[i].basicStresses = std::move(setup.pageStresses[i]);
+        }
+    } else if (casesChanged) {
+        synchronisePages(cnt);
+    }
+    return previous;
 }
 
 std::string labelSymbol(const std::string& label) {
@@ -34,34 +55,16 @@ CStressName stressCase(const std::string& symbol, const std::string& name, doubl
     return {symbol + ":" + name, nM, nQ, nN};
 }
 
-StressCasesEditor::StressCasesEditor(const StressConditions& conditions)
-    : basic_(conditions.stressNames,
-             {[](const CStressName& s) { return labelSymbol(s.label); },
-              /*insertAfterCurrent=*/false, /*deleteSelectsNext=*/false,
-              /*modifyTestsUnchangedKey=*/false, /*emptyKeyIsError=*/false}),
-      combos_{comboList(conditions.longTermCombos), comboList(conditions.shortTermCombos),
-              comboList(conditions.ultimateCombos)} {}
+StressCasesEditor::StressCasesEditor(const StressSetup& setup)
+    : basic_(setup.stressNames, {[](const CStressName& s) { return labelSymbol(s.label); },
+                                 /*insertAfterCurrent=*/false, /*deleteSelectsNext=*/false,
+                                 /*modifyTestsUnchangedKey=*/false, /*emptyKeyIsError=*/false}),
+      combos_{comboList(setup.longTermCombos), comboList(setup.shortTermCombos),
+              comboList(setup.ultimateCombos)} {}
 
-ListEdit StressCasesEditor::applyBasic(ListAction action, CStressName candidate) {
-    const ListEdit result = basic_.apply(action, std::move(candidate));
-    basicChanged_ = basicChanged_ || result == ListEdit::done;
-    return result;
-}
-
-StressConditions StressCasesEditor::result(std::string gammaStressName) const {
-    return {basic_.rows(), combos_[0].rows(), combos_[1].rows(), combos_[2].rows(),
-            std::move(gammaStressName)};
-}
-
-void applyStressConditions(CKestoCnt& cnt, StressConditions conditions, bool basicChanged) {
-    cnt.gammaStressName = std::move(conditions.gammaStressName);
-    cnt.longTermCombos = std::move(conditions.longTermCombos);
-    cnt.shortTermCombos = std::move(conditions.shortTermCombos);
-    cnt.ultimateCombos = std::move(conditions.ultimateCombos);
-    if (basicChanged) {
-        cnt.stressNames = std::move(conditions.stressNames);
-        synchronisePages(cnt);
-    }
+StressSetup StressCasesEditor::result(std::string gammaStressName) const {
+    return {basic_.rows(),     combos_[0].rows(),          combos_[1].rows(),
+            combos_[2].rows(), std::move(gammaStressName), {}};
 }
 
 }  // namespace kesto

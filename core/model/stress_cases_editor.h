@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "base/editable_list.h"
 #include "model/conditions.h"
@@ -12,18 +13,28 @@ namespace kesto {
 
 inline constexpr const char* kDuplicateSymbolMessage = "同じ符号が登録されています。";
 
-// What the stress dialog edits.
-struct StressConditions {
+// What the stress conditions dialog edits: the stress cases, the combination lists and the
+// case multiplied by γ; with them each page's basic stresses ([page][dir]). Empty page
+// stresses mean that the pages follow the stress cases (their lists are synchronised when the
+// cases changed).
+struct StressSetup {
     OwnedList<CStressName> stressNames;
     OwnedList<CStringTable> longTermCombos;
     OwnedList<CStringTable> shortTermCombos;
     OwnedList<CStringTable> ultimateCombos;
     std::string gammaStressName;
+    std::vector<std::array<OwnedList<CStress>, 2>> pageStresses;
 
-    bool operator==(const StressConditions&) const = default;
+    bool operator==(const StressSetup&) const = default;
 };
 
-StressConditions stressConditionsOf(const CKestoCnt& cnt);
+// The setup of the conditions, without page stresses.
+StressSetup stressSetupOf(const CKestoCnt& cnt);
+// The OK of the stress dialog: the γ name and the combination lists always; the stress cases
+// when they changed, and then every page's basic lists follow them, unless the setup carries
+// the pages' stresses (an undo), which are put back as they were. Returns the setup as it was,
+// with every page's basic stresses.
+StressSetup exchangeStressSetup(CKestoCnt& cnt, StressSetup setup);
 
 // The symbol and name edits of a case: the label's text before and after its first ':' (the
 // symbol keeps its blanks here, unlike symbolOf).
@@ -35,7 +46,7 @@ CStressName stressCase(const std::string& symbol, const std::string& name, doubl
 
 class StressCasesEditor {
   public:
-    explicit StressCasesEditor(const StressConditions& conditions);
+    explicit StressCasesEditor(const StressSetup& setup);
 
     EditableList<CStressName>& basic() { return basic_; }
     const EditableList<CStressName>& basic() const { return basic_; }
@@ -43,21 +54,12 @@ class StressCasesEditor {
     EditableList<CStringTable>& combinations(int term) { return combos_[term]; }
     const EditableList<CStringTable>& combinations(int term) const { return combos_[term]; }
 
-    // The buttons of the basic list; a change there is remembered.
-    ListEdit applyBasic(ListAction action, CStressName candidate = {});
-    bool basicChanged() const { return basicChanged_; }
-
     // The lists as they now stand, with the γ stress name typed.
-    StressConditions result(std::string gammaStressName) const;
+    StressSetup result(std::string gammaStressName) const;
 
   private:
     EditableList<CStressName> basic_;
     std::array<EditableList<CStringTable>, 3> combos_;
-    bool basicChanged_ = false;
 };
-
-// The OK of the stress dialog: the γ name and the combination lists always; the stress cases
-// only when `basicChanged`, and then every page's basic lists follow them.
-void applyStressConditions(CKestoCnt& cnt, StressConditions conditions, bool basicChanged);
 
 }  // namespace kesto

@@ -124,6 +124,7 @@ void PageViewTest::numberOutsideTheRangeIsRefusedAndTheOldValueKept() {
     QCOMPARE(boxes.messages, QStringList{"-99999 から 99999 までの数値を入力してください。"});
     QVERIFY(f.commits.empty());
     QCOMPARE(cellText(f.cellWithOrder(order)), before);
+    QCOMPARE(f.view.selectedCell(), order + 1);  // Tab still goes on by one cell
 
     // Text that is no number at all.
     f.click(f.cellWithOrder(order));

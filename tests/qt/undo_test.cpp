@@ -3,12 +3,16 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QtTest>
 #include <functional>
 
 #include "app/building_dialog.h"
 #include "app/main_window.h"
 #include "app/page_view.h"
+#include "dialogs/conditions_sheet.h"
+#include "dialogs/list_edit_panel.h"
+#include "dialogs/stress_conditions_dialog.h"
 #include "model/document_file.h"
 #include "qt_test_support.h"
 
@@ -59,6 +63,12 @@ const std::vector<std::pair<const char*, Change>>& changes() {
              commit(w, firstEditable(w, kesto::kValueString), std::string("X1"));
          }},
         {"insert page", [](MainWindow& w) { w.insertPage(); }},
+        {"delete page",
+         [](MainWindow& w) {
+             const kesto::test::MessageBoxAnswer ok(QMessageBox::Ok);
+             w.deletePage();
+             QCOMPARE(w.document().pageCount(), 2);
+         }},
         {"reorder pages",
          [](MainWindow& w) {
              w.applyJump({{2, 1}, {1, 0}}, 0);
@@ -76,6 +86,30 @@ const std::vector<std::pair<const char*, Change>>& changes() {
              QCOMPARE(w.document().buildingComment(), std::string("一行目\r\n二行目"));
          }},
         {"unit switch", [](MainWindow& w) { w.setUnitSystem(1 - w.document().unitSystem()); }},
+        {"conditions sheet",
+         [](MainWindow& w) {
+             QTimer::singleShot(0, [] {
+                 auto* d = qobject_cast<kesto::dialogs::ConditionsSheet*>(
+                     QApplication::activeModalWidget());
+                 d->edit(&kesto::CKestoCnt::gammaX)->setText("1.75");
+                 d->accept();
+             });
+             w.action(kesto::app::Command::conditions)->trigger();
+             QCOMPARE(w.document().conditions().gammaX, 1.75);
+         }},
+        {"stress conditions, cases moved",
+         [](MainWindow& w) {
+             QTimer::singleShot(0, [] {
+                 auto* d = qobject_cast<kesto::dialogs::StressConditionsDialog*>(
+                     QApplication::activeModalWidget());
+                 d->panel(0)->list()->setCurrentRow(1);
+                 d->panel(0)->button(kesto::ListAction::moveUp)->click();
+                 d->accept();
+             });
+             const kesto::CStress first = w.document().currentPage()->basicStresses[0][0];
+             w.action(kesto::app::Command::stressConditions)->trigger();
+             QCOMPARE(w.document().currentPage()->basicStresses[0][1], first);
+         }},
         {"column-base shape",
          [](MainWindow& w) {
              QTimer::singleShot(0, [] {
