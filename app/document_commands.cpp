@@ -25,7 +25,7 @@ void MainWindow::editBuilding() {
 void MainWindow::setUnitSystem(int unit) {
     if (unit != document_->unitSystem()) {
         undo_.push(new UnitCommand(*document_, unit));
-        warnAboutTables(document_->takeTableProblems());
+        warnAboutFiles();
     }
     updateCommands();
 }
@@ -37,6 +37,7 @@ void MainWindow::calculatePage() {
     showCalculationMessages(document_->calculateThisPage());
     markModifiedForGood();
     documentChanged();
+    warnAboutFiles();
 }
 
 void MainWindow::calculateAll() {
@@ -53,6 +54,7 @@ void MainWindow::calculateAll() {
     showCalculationMessages(any);
     markModifiedForGood();
     documentChanged();
+    warnAboutFiles();
     if (done < total) {
         statusBar()->showMessage(
             QStringLiteral("全ﾍﾟｰｼﾞの計算を中止しました（%1/%2 ﾍﾟｰｼﾞを計算済み）。")

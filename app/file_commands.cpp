@@ -81,6 +81,7 @@ bool MainWindow::saveDocument(const QString& path) {
     recent_.add(path);
     rebuildRecentFiles();
     updateTitle();
+    warnAboutFiles();
     return true;
 }
 
@@ -106,7 +107,7 @@ void MainWindow::newDocument() {
     }
     document_->onNewDocument(std::time(nullptr));
     documentReplaced();
-    warnAboutTables(document_->takeTableProblems());
+    warnAboutFiles();
 }
 
 void MainWindow::openWithDialog() {

@@ -14,6 +14,7 @@
 #include "app/column_base_commands.h"
 #include "app/message_window.h"
 #include "app/page_view.h"
+#include "app/results_window.h"
 #include "app/settings_commands.h"
 #include "app/undo_commands.h"
 #include "app/window_placement.h"
@@ -38,6 +39,7 @@ MainWindow::MainWindow(QSettings& settings, std::string programFolder, QWidget* 
       actions_(createCommandActions(this)),
       view_(new PageView(this)),
       messages_(new MessageWindow(this)),
+      results_(new ResultsWindow(this)),
       pagePane_(new QLabel(this)) {
     document_->onNewDocument(std::time(nullptr));
     view_->setDocument(document_.get());
@@ -46,6 +48,8 @@ MainWindow::MainWindow(QSettings& settings, std::string programFolder, QWidget* 
     pagePane_->setMinimumWidth(kPagePaneWidth);
     pagePane_->setAlignment(Qt::AlignCenter);
     statusBar()->addPermanentWidget(pagePane_);
+    addDockWidget(Qt::BottomDockWidgetArea, results_);
+    results_->hide();
     buildMenus();
     buildToolBar();
     connectCommands();
@@ -97,7 +101,12 @@ void MainWindow::buildMenus() {
     QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     add(view, {toolBar, statusBar});
     view->addSeparator();
-    add(view, {messages, detailFile});
+    add(view, {messages});
+    QAction* results = results_->toggleViewAction();
+    results->setText(QStringLiteral("結果一覧(&R)"));
+    results->setStatusTip(QStringLiteral("全ﾍﾟｰｼﾞの検定比と判定の一覧を表示します。"));
+    view->addAction(results);
+    add(view, {detailFile});
 }
 
 void MainWindow::buildToolBar() {
@@ -187,6 +196,16 @@ void MainWindow::connectCommands() {
         view_->closeEditors();
         editCurrentColumnBase(this, *document_, undo_);
     });
+    connect(view_, &PageView::blockPasted, this, &MainWindow::pasteStresses);
+    connect(results_, &ResultsWindow::pageChosen, this, [this](int index) {
+        view_->closeEditors();
+        goToPage(index);
+    });
+    connect(results_, &ResultsWindow::exportRequested, this, [this] {
+        view_->closeEditors();
+        exportResultsWithDialog();
+    });
+    connect(results_, &QDockWidget::visibilityChanged, this, [this] { refreshResults(); });
     connect(view_, &PageView::cellCommitted, this, [this](int editOrder, CellInput value) {
         if (document_->currentPage() != nullptr) {
             undo_.push(new EditCellCommand(*document_, editOrder, std::move(value)));
@@ -223,6 +242,7 @@ void MainWindow::documentChanged() {
     pagePane_->setText(QString::fromStdString(document_->pageStatusText()));
     updateCommands();
     updateTitle();
+    refreshResults();
 }
 
 void MainWindow::documentReplaced() {
@@ -271,7 +291,7 @@ void MainWindow::markModifiedForGood() {
 
 void MainWindow::showAtStoredPlacement() {
     showWithPlacement(*this, readWindowPlacement(profile_));
-    warnAboutTables(document_->takeTableProblems());
+    warnAboutFiles();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -338,6 +358,14 @@ void MainWindow::warnAboutTables(const TableProblems& problems) {
                     this);
     describeTables(box, problems, {});
     box.exec();
+}
+
+void MainWindow::warnAboutFiles() {
+    TableProblems problems = document_->takeTableProblems();
+    for (std::string& warning : document_->takeWarnings()) {
+        problems.push_back(std::move(warning));
+    }
+    warnAboutTables(problems);
 }
 
 bool MainWindow::askToRetryTables(const TableProblems& problems) {

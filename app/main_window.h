@@ -22,6 +22,7 @@ namespace kesto::app {
 
 class MessageWindow;
 class PageView;
+class ResultsWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -36,6 +37,7 @@ class MainWindow : public QMainWindow {
     QAction* action(Command command) const { return actions_[static_cast<std::size_t>(command)]; }
     PageView* pageView() const { return view_; }
     MessageWindow* messageWindow() const { return messages_; }
+    ResultsWindow* resultsWindow() const { return results_; }
     QUndoStack& undoStack() { return undo_; }
     QString pagePaneText() const { return pagePane_->text(); }
 
@@ -62,6 +64,12 @@ class MainWindow : public QMainWindow {
     bool importStresses(const std::string& bytes, const QString& name);
     void importStressesWithDialog();
     void exportStressesWithDialog();
+    // Lays a block copied from a spreadsheet over the stress cells of the current page from the
+    // cell with this edit number, as one undo step; what does not fit is refused with a message
+    // and changes nothing.
+    bool pasteStresses(int editOrder, const QString& text);
+    // The results overview's CSV (the batch tool's results table).
+    void exportResultsWithDialog();
 
     // --- Pages -----------------------------------------------------------------------------
     void goToPage(int index);
@@ -111,7 +119,12 @@ class MainWindow : public QMainWindow {
     // A change that cannot be undone: the document stays modified until saved.
     void markModifiedForGood();
     void showCalculationMessages(bool any);
+    // The results overview shows the document's pages again, when it is open.
+    void refreshResults();
     void warnAboutTables(const TableProblems& problems);
+    // The table files and the files beside the document (the default data, the detail file)
+    // that the last command could not read or write, in one message.
+    void warnAboutFiles();
     // True when the user asks to write the tables again.
     bool askToRetryTables(const TableProblems& problems);
 
@@ -123,6 +136,7 @@ class MainWindow : public QMainWindow {
     CommandActions actions_;
     PageView* view_;
     MessageWindow* messages_;
+    ResultsWindow* results_;
     QLabel* pagePane_;
     QMenu* fileMenu_ = nullptr;
     QAction* recentEnd_ = nullptr;  // the separator after the recent files

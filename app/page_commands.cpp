@@ -25,9 +25,7 @@ void MainWindow::deletePage() {
                                               QStringLiteral("現在のページを削除します。"),
                                               QMessageBox::Ok | QMessageBox::Cancel);
     if (answer == QMessageBox::Ok) {
-        document_->deleteCurrentPage();
-        markModifiedForGood();
-        documentChanged();
+        undo_.push(new DeletePageCommand(*document_));
     }
 }
 

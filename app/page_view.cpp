@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
@@ -10,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QValidator>
 
@@ -19,12 +21,10 @@
 #include "app/paint/cell_painter.h"
 #include "base/codepage.h"
 #include "document/document.h"
+#include "model/page.h"
 
 namespace kesto::app {
 namespace {
-
-// The largest magnitude a number cell takes.
-constexpr double kNumberLimit = 99999.0;
 
 // The choice box covers its cell widened to the right and, opened, lists its names below it.
 constexpr int kChoiceWider = 20;
@@ -41,6 +41,26 @@ class Cp932Validator : public QValidator {
 
 QString numberText(double v) {
     return QString::number(v, 'g', 15);
+}
+
+// A cell's value as its editor shows it: numbers in full, not in the grid's format.
+QString editText(const DisplayCell& cell) {
+    if (const auto* d = std::get_if<double>(&cell.valueTarget)) {
+        return numberText(*d);
+    }
+    if (const auto* i = std::get_if<int>(&cell.valueTarget)) {
+        return QString::number(*i);
+    }
+    if (const auto* b = std::get_if<std::uint8_t>(&cell.valueTarget)) {
+        return QString::number(*b);
+    }
+    return QString::fromStdString(cellText(cell));
+}
+
+// What a spreadsheet puts on the clipboard: every row, even a single cell, ends in a line break.
+bool isBlock(const QString& text) {
+    return text.contains(QLatin1Char('\t')) || text.contains(QLatin1Char('\n')) ||
+           text.contains(QLatin1Char('\r'));
 }
 
 }  // namespace
@@ -66,6 +86,9 @@ PageView::PageView(QWidget* parent) : QAbstractScrollArea(parent) {
     textEdit_ = lineEdit();
     textEdit_->setValidator(new Cp932Validator(textEdit_));
     choiceBox_ = new QComboBox(viewport());
+    // A list below the box, of the height set when it opens; some styles would otherwise pop
+    // up every name over the box.
+    choiceBox_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     choiceBox_->hide();
     choiceBox_->installEventFilter(this);
     connect(choiceBox_, &QComboBox::activated, this, [this] { commitEditor(); });
@@ -181,6 +204,9 @@ void PageView::hideEditors() {
     if (viewport()->isAncestorOf(QApplication::focusWidget())) {
         setFocus(Qt::OtherFocusReason);
     }
+    // The editor may keep the focus all the same (its window not active again yet after a
+    // message), and hiding it then moves the focus on as Tab does.
+    const QScopedValueRollback<bool> hiding(hiding_, true);
     for (QWidget* editor : editors()) {
         editor->hide();
         editor->setEnabled(false);
@@ -212,16 +238,7 @@ void PageView::openCell(const DisplayCell& cell) {
 }
 
 void PageView::openLineEdit(QLineEdit* editor, const DisplayCell& cell) {
-    QString text;
-    if (const auto* d = std::get_if<double>(&cell.valueTarget)) {
-        text = numberText(*d);
-    } else if (const auto* i = std::get_if<int>(&cell.valueTarget)) {
-        text = QString::number(*i);
-    } else if (const auto* b = std::get_if<std::uint8_t>(&cell.valueTarget)) {
-        text = QString::number(*b);
-    } else {
-        text = QString::fromStdString(cellText(cell));
-    }
+    const QString text = editText(cell);
     editor->setText(text);
     editor->setModified(false);
     openedText_ = text;
@@ -316,9 +333,9 @@ bool PageView::editorValue(CellInput& value) {
         const double v = text.toDouble(&ok);
         if (!ok) {
             refusal = QStringLiteral("数値を入力してください。");
-        } else if (!(std::fabs(v) <= kNumberLimit)) {
+        } else if (!(std::fabs(v) <= kLargestEntry)) {
             refusal = QStringLiteral("%1 から %2 までの数値を入力してください。")
-                          .arg(numberText(-kNumberLimit), numberText(kNumberLimit));
+                          .arg(numberText(-kLargestEntry), numberText(kLargestEntry));
         }
         value = v;
     } else if (edit == integerEdit_) {
@@ -378,6 +395,40 @@ void PageView::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
+void PageView::keyPressEvent(QKeyEvent* event) {
+    if (!copyOrPaste(*event)) {
+        QAbstractScrollArea::keyPressEvent(event);
+    }
+}
+
+bool PageView::copyOrPaste(const QKeyEvent& key) {
+    const DisplayCell* cell = cellWithEditOrder(selectedCell_);
+    if (cell == nullptr) {
+        return false;
+    }
+    auto* edit = qobject_cast<QLineEdit*>(activeEditor_);
+    if (key.matches(QKeySequence::Copy)) {
+        // An editor copies the text selected in it; with none, the whole value.
+        if (edit != nullptr && edit->hasSelectedText()) {
+            return false;
+        }
+        QGuiApplication::clipboard()->setText(edit != nullptr ? edit->text() : editText(*cell));
+        return true;
+    }
+    if (key.matches(QKeySequence::Paste)) {
+        const QString text = QGuiApplication::clipboard()->text();
+        // A plain value pasted into an editor is typing.
+        if (edit != nullptr && !isBlock(text)) {
+            return false;
+        }
+        const int start = selectedCell_;
+        closeEditors();
+        emit blockPasted(start, text);
+        return true;
+    }
+    return false;
+}
+
 void PageView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollBars();
@@ -389,11 +440,18 @@ void PageView::scrollContentsBy(int, int) {
 }
 
 bool PageView::focusNextPrevChild(bool next) {
-    stepCell(next ? 1 : -1);
+    // Hiding a focused editor passes the focus on through here; that is no Tab.
+    if (!hiding_) {
+        stepCell(next ? 1 : -1);
+    }
     return true;
 }
 
 bool PageView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched == activeEditor_ &&
+        copyOrPaste(*static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
     if (event->type() == QEvent::KeyPress && watched == activeEditor_ &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         // Escape leaves the cell as it was.

@@ -3,7 +3,9 @@
 // clicked cell. The view never writes the document: a finished edit is offered through
 // cellCommitted, and the program stores it (as an undoable step) and calls refresh(). The view
 // handles Tab (next cell), Shift+Tab, Enter (store and close) and Escape (close unchanged)
-// itself; grab() renders it like any widget.
+// itself; grab() renders it like any widget. Ctrl+C copies the selected cell's value; Ctrl+V
+// with a block copied from a spreadsheet (text with a tab or a line break) offers it through
+// blockPasted, to be laid over the stress cells from the selected one.
 #pragma once
 
 #include <QAbstractScrollArea>
@@ -62,10 +64,13 @@ class PageView : public QAbstractScrollArea {
     void cellCommitted(int editOrder, kesto::CellInput value);
     // The figure cell was clicked (the column-base shape dialog opens).
     void figureClicked();
+    // Ctrl+V on the cell with this edit number, the editors closed first.
+    void blockPasted(int editOrder, const QString& text);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     bool focusNextPrevChild(bool next) override;
@@ -84,6 +89,8 @@ class PageView : public QAbstractScrollArea {
     void commitEditor();
     bool editorValue(CellInput& value);
     void stepCell(int step);
+    // Ctrl+C and Ctrl+V on the selected cell; false for any other key.
+    bool copyOrPaste(const QKeyEvent& key);
 
     KestoDocument* document_ = nullptr;
     GridFont grid_;
@@ -99,6 +106,7 @@ class PageView : public QAbstractScrollArea {
     QString openedText_;   // the choice box's text when it opened
     int selectedCell_ = -1;
     bool committing_ = false;
+    bool hiding_ = false;  // the editors are being hidden
 };
 
 }  // namespace kesto::app

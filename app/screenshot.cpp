@@ -38,7 +38,11 @@ bool saveScreenshot(MainWindow& window, const QString& document, const QString& 
     }
     window.resize(1100, 760);
     window.show();
-    window.calculateAll();
+    // Opening calculated every page; the messages are shown as after a calculation, and the
+    // document stays unmodified.
+    if (!window.document().messageLines().empty()) {
+        window.toggleMessages();
+    }
     MessageWindow* messages = window.messageWindow();
     messages->resize(560, 250);
     QApplication::processEvents();

@@ -6,6 +6,7 @@
 #include <QTranslator>
 
 #include "app/main_window.h"
+#include "app/paint/font_substitution.h"
 #include "app/print/batch_print.h"
 #include "app/screenshot.h"
 #include "dialogs/installer_dialog.h"
@@ -54,6 +55,7 @@ void setUpApplication(QApplication& app) {
     QCoreApplication::setOrganizationName(QStringLiteral("Drem"));
     QCoreApplication::setApplicationName(QStringLiteral("Kesto"));
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    installFontSubstitutes();
     registerProgramIcon();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kesto.png")));
     auto* translator = new QTranslator(&app);

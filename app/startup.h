@@ -24,7 +24,8 @@ struct StartRequest {
 // other first argument, "/INSTALL" too, names a document.
 StartRequest parseCommandLine(const QStringList& arguments);
 
-// Organisation "Drem", application "Kesto", and Qt's own texts in Japanese.
+// Organisation "Drem", application "Kesto", Qt's own texts in Japanese, and the installed
+// Japanese fonts standing in for the Windows ones.
 void setUpApplication(QApplication& app);
 
 // True for the requests that need no display: a picture, a PDF file, printing.

@@ -1,4 +1,5 @@
-// The stress table commands of the File menu: forces in from a spreadsheet, forces out to one.
+// The exchanges with spreadsheets: forces in from a table or a pasted block, forces and the
+// results overview out to tables.
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -10,6 +11,7 @@
 #include <algorithm>
 
 #include "app/main_window.h"
+#include "app/results_window.h"
 #include "app/undo_commands.h"
 #include "platform/files.h"
 
@@ -39,6 +41,25 @@ void showProblems(QWidget* parent, const QString& name,
     layout->addWidget(buttons);
     dialog.resize(560, 320);
     dialog.exec();
+}
+
+// Asks for a file and writes `bytes` to it; a name without a suffix gets ".csv".
+void saveWithDialog(QWidget* parent, const QString& caption, const QString& filter,
+                    const std::string& bytes) {
+    QString path = QFileDialog::getSaveFileName(parent, caption, {}, filter);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".csv");
+    }
+    try {
+        writeFileAtomic(path.toStdString(), bytes);
+    } catch (const FileAccessError& e) {
+        QMessageBox::warning(parent, kTitle,
+                             QStringLiteral("ファイル %1 に書き出せませんでした。\n%2")
+                                 .arg(path, QString::fromUtf8(e.what())));
+    }
 }
 
 bool onlyUnknownMarks(const std::vector<StressTableProblem>& problems) {
@@ -87,20 +108,29 @@ void MainWindow::importStressesWithDialog() {
 }
 
 void MainWindow::exportStressesWithDialog() {
-    QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("応力の書き出し"), {}, kFilter);
-    if (path.isEmpty()) {
-        return;
+    saveWithDialog(this, QStringLiteral("応力の書き出し"), kFilter, document_->stressTable());
+}
+
+bool MainWindow::pasteStresses(int editOrder, const QString& text) {
+    OwnedList<CKesto> before = document_->conditions().pages;
+    const std::string refusal = document_->pasteStresses(editOrder, text.toStdString());
+    if (!refusal.empty()) {
+        QMessageBox::warning(this, kTitle, QString::fromStdString(refusal));
+        return false;
     }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".csv");
-    }
-    try {
-        writeFileAtomic(path.toStdString(), document_->stressTable());
-    } catch (const FileAccessError& e) {
-        QMessageBox::warning(this, kTitle,
-                             QStringLiteral("ファイル %1 に書き出せませんでした。\n%2")
-                                 .arg(path, QString::fromUtf8(e.what())));
+    undo_.push(new PagesCommand(*document_, std::move(before), QStringLiteral("応力の貼り付け")));
+    return true;
+}
+
+void MainWindow::exportResultsWithDialog() {
+    saveWithDialog(this, QStringLiteral("結果一覧の書き出し"),
+                   QStringLiteral("CSV ﾌｧｲﾙ (*.csv);;すべてのﾌｧｲﾙ (*)"),
+                   writeResultsTable(document_->conditions()));
+}
+
+void MainWindow::refreshResults() {
+    if (results_->isVisible()) {
+        results_->showRows(resultsRows(document_->conditions()));
     }
 }
 

@@ -12,27 +12,22 @@ BuildingTexts buildingTextsOf(const KestoDocument& d) {
 EditCellCommand::EditCellCommand(KestoDocument& document, int editOrder, CellInput value)
     : QUndoCommand(QStringLiteral("セルの編集")),
       document_(document),
-      index_(document.currentPageIndex()),
       editOrder_(editOrder),
-      value_(std::move(value)),
-      before_(*document.currentPage()) {}
+      value_(std::move(value)) {}
 
 void EditCellCommand::redo() {
-    if (after_) {
-        document_.replacePage(index_, *after_);
-        document_.goToPage(index_);
+    if (edit_) {
+        document_.goToPage(edit_->field.page);
+        document_.setField(edit_->field, value_);
         return;
     }
-    if (!document_.editCell(editOrder_, value_)) {
-        setObsolete(true);
-        return;
-    }
-    after_ = *document_.currentPage();
+    edit_ = document_.editCell(editOrder_, value_);
+    setObsolete(!edit_);
 }
 
 void EditCellCommand::undo() {
-    document_.replacePage(index_, before_);
-    document_.goToPage(index_);
+    document_.goToPage(edit_->field.page);
+    document_.setField(edit_->field, edit_->previous);
 }
 
 BuildingCommand::BuildingCommand(KestoDocument& document, BuildingTexts after)
@@ -70,12 +65,27 @@ InsertPageCommand::InsertPageCommand(KestoDocument& document)
 
 void InsertPageCommand::redo() {
     document_.goToPage(currentBefore_);
-    document_.insertPage();
+    inserted_ = document_.insertPage();
 }
 
 void InsertPageCommand::undo() {
-    document_.deleteCurrentPage();
+    document_.deletePage(inserted_);
     document_.goToPage(currentBefore_);
+}
+
+DeletePageCommand::DeletePageCommand(KestoDocument& document)
+    : QUndoCommand(QStringLiteral("ﾍﾟｰｼﾞの削除")),
+      document_(document),
+      index_(document.currentPageIndex()) {}
+
+void DeletePageCommand::redo() {
+    removed_ = document_.deletePage(index_);
+    setObsolete(!removed_);
+}
+
+void DeletePageCommand::undo() {
+    document_.restorePage(std::move(*removed_));
+    removed_.reset();
 }
 
 ReorderPagesCommand::ReorderPagesCommand(KestoDocument& document,

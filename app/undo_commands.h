@@ -13,7 +13,8 @@
 namespace kesto::app {
 
 // A value typed into a cell of the current page. A value the cell refuses leaves the command
-// obsolete, so that nothing is pushed.
+// obsolete, so that nothing is pushed. Undo and redo store into the field the cell showed and
+// show its page again.
 class EditCellCommand : public QUndoCommand {
   public:
     EditCellCommand(KestoDocument& document, int editOrder, CellInput value);
@@ -22,11 +23,9 @@ class EditCellCommand : public QUndoCommand {
 
   private:
     KestoDocument& document_;
-    int index_;
     int editOrder_;
     CellInput value_;
-    CKesto before_;
-    std::optional<CKesto> after_;
+    std::optional<FieldEdit> edit_;
 };
 
 class BuildingCommand : public QUndoCommand {
@@ -62,6 +61,20 @@ class InsertPageCommand : public QUndoCommand {
   private:
     KestoDocument& document_;
     int currentBefore_;
+    int inserted_ = -1;
+};
+
+// The current page deleted; undo puts it back where it stood.
+class DeletePageCommand : public QUndoCommand {
+  public:
+    explicit DeletePageCommand(KestoDocument& document);
+    void redo() override;
+    void undo() override;
+
+  private:
+    KestoDocument& document_;
+    int index_;
+    std::optional<RemovedPage> removed_;
 };
 
 // The moves of one session of the jump dialog.

@@ -227,8 +227,8 @@ TEST(TableFileNames, NamesLeadingElsewhereAreReportedAndNeitherReadNorWritten) {
     const auto problems = readNamedSectionTables(cnt, program, false);
     ASSERT_EQ(problems.size(), 3u);
     EXPECT_EQ(problems[0],
-              "the table file name \"../outside.tbl\" is not a plain file name in the program "
-              "folder; the table was not read");
+              "表ファイル名 \"../outside.tbl\" はプログラムフォルダ内のファイル名ではないため、表を"
+              "読み込みませんでした。");
     EXPECT_TRUE(cnt.hSteelTable.empty());
     EXPECT_TRUE(cnt.tubeTable.empty());
     EXPECT_TRUE(cnt.hSteelTableTitle.empty());
@@ -240,8 +240,8 @@ TEST(TableFileNames, NamesLeadingElsewhereAreReportedAndNeitherReadNorWritten) {
     const auto written = writeTablesAtProgramEnd(cnt, program, 1, profile);
     ASSERT_EQ(written.size(), 1u);
     EXPECT_EQ(written[0],
-              "the table file name \"../written.tbl\" is not a plain file name in the program "
-              "folder; the table was not written");
+              "表ファイル名 \"../written.tbl\" はプログラムフォルダ内のファイル名ではないため、表を"
+              "書き込みませんでした。");
     EXPECT_TRUE(cnt.hSteelModified);
     EXPECT_FALSE(fileExists(dir.file("written.tbl")));
 }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <memory>
 
 #include "app/main_window.h"
@@ -73,14 +74,24 @@ void BM_NextPage(benchmark::State& state) {
 }
 BENCHMARK(BM_NextPage)->Unit(benchmark::kMillisecond);
 
+// A new number in the first number cell of a page in the middle; each commit is stored.
 void BM_CommitCell(benchmark::State& state) {
     auto& w = bench().largeWindow();
     w.goToPage(kPages / 2);
+    const auto& cells = w.document().pageCells();
+    const auto cell = std::find_if(cells.begin(), cells.end(), [](const kesto::DisplayCell& c) {
+        return c.editable() && c.valueType == kesto::kValueDouble;
+    });
+    const int editOrder = cell->editOrder;
+    const int before = w.undoStack().count();
     double value = 1;
     for (auto _ : state) {
         value += 1;
-        emit w.pageView()->cellCommitted(0, kesto::CellInput{value});
+        emit w.pageView()->cellCommitted(editOrder, kesto::CellInput{value});
         paint(w);
+    }
+    if (w.undoStack().count() == before) {
+        state.SkipWithError("no commit was stored");
     }
 }
 BENCHMARK(BM_CommitCell)->Unit(benchmark::kMillisecond);

@@ -5,6 +5,7 @@
 #include "base/codepage.h"
 #include "platform/files.h"
 #include "report/condition_lines.h"
+#include "tables/table_problems.h"
 
 namespace kesto {
 namespace {
@@ -74,7 +75,8 @@ bool writeDetailFile(const std::string& programFolder, CKestoCnt& cnt,
     } catch (const FileAccessError& e) {
         // The lines stay until the next calculation command empties them.
         if (problems != nullptr) {
-            problems->push_back(e.what());
+            problems->push_back(
+                problemText("計算詳細ファイル " + path + " に書き込めませんでした。", e.what()));
         }
         return false;
     }

@@ -12,14 +12,15 @@
 #include "document/open_document.h"
 #include "model/combinations.h"
 #include "model/new_document.h"
+#include "model/page.h"
 #include "platform/files.h"
 #include "report/print_settings_store.h"
+#include "report/stress_paste.h"
+#include "tables/table_problems.h"
 #include "tables/table_store.h"
 
 namespace kesto {
 namespace {
-
-constexpr double kLargestEntry = 99999.0;
 
 // The fields of the design-conditions sheet: the conditions body but its lists, the table file
 // names (the table editors') and the γ case name (the stress dialog's).
@@ -108,7 +109,10 @@ void KestoDocument::writeDefaults() {
                         serializeDefaults(data_.unitSystem, data_.conditions));
     } catch (const std::exception& e) {
         // The document itself is saved; the next program start uses the old defaults.
-        warnings_.push_back(e.what());
+        warnings_.push_back(
+            problemText("既定値ファイル " + programFolder_ + kDefaultsFileName +
+                            " に書き込めませんでした。次回の起動では以前の既定値を使います。",
+                        e.what()));
     }
 }
 
@@ -285,6 +289,18 @@ StressTableImport KestoDocument::importStressTable(std::string_view bytes, bool 
         modified_ = true;
     }
     return result;
+}
+
+std::string KestoDocument::pasteStresses(int editOrder, std::string_view text) {
+    StressPaste plan = planStressPaste(grid_.cells, editOrder, text);
+    if (!plan.refusal.empty()) {
+        return plan.refusal;
+    }
+    for (const auto& [field, value] : plan.values) {
+        storeField(data_.conditions, field, value);
+    }
+    changed();
+    return {};
 }
 
 int KestoDocument::pageOfMessageLine(const std::string& line) const {

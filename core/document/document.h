@@ -144,6 +144,11 @@ class KestoDocument {
     // Sets the forces the table lists, all or nothing; when it applies, the current page is
     // laid out again and the document marked modified; pages it adds go to the end.
     StressTableImport importStressTable(std::string_view bytes, bool addPages);
+    // Pastes a block of numbers copied from a spreadsheet into the stress cells of the current
+    // page, starting at the cell with this edit number (report/stress_paste.h), all or nothing.
+    // Returns why it was refused, empty when the values were stored; the document is then
+    // modified and the page laid out again.
+    std::string pasteStresses(int editOrder, std::string_view text);
 
     // The message window's "ｼﾞｬﾝﾌﾟ": the page whose mark is the first token of `line` between
     // "[" and "]" (the whole line when it has no brackets); -1 when no page has that mark.

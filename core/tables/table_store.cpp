@@ -20,11 +20,6 @@ void addUnlessNamed(OwnedList<Row>& table, Row row) {
     table.append(std::move(row));
 }
 
-std::string notPlainName(const std::string& name, const char* consequence) {
-    return "the table file name \"" + shortExcerpt(name, 64) +
-           "\" is not a plain file name in the program folder; the table was " + consequence;
-}
-
 // Reads the table named `name` from the program folder, unless the name could lead elsewhere.
 // A damaged or unreadable file counts as a failed read and is reported; so is a name that is not
 // a plain file name. No file has the empty name.
@@ -35,7 +30,7 @@ bool tryReadNamed(const std::string& programFolder, const std::string& name, Rea
         return false;
     }
     if (!isPlainFileName(name)) {
-        problems.push_back(notPlainName(name, "not read"));
+        problems.push_back(tableNameProblem(name, true));
         return false;
     }
     try {
@@ -156,7 +151,7 @@ TableProblems writeTablesAtProgramEnd(CKestoCnt& cnt, const std::string& program
             return;
         }
         if (!isPlainFileName(name)) {
-            problems.push_back(notPlainName(name, "not written"));
+            problems.push_back(tableNameProblem(name, false));
         } else if (writeFn(programFolder + name) == 0) {
             modified = false;
         } else {

@@ -62,6 +62,7 @@ class MainWindowTest : public QObject {
     void refusedAndDamagedFilesLeaveTheDocument_data();
     void refusedAndDamagedFilesLeaveTheDocument();
     void failedSaveKeepsTheDocumentModified();
+    void unwrittenDefaultDataIsReportedAfterTheSave();
     void titleNamesTheDocumentAndShowsChanges();
     void changesAreOfferedForSavingBeforeTheyAreLost();
 };
@@ -293,6 +294,19 @@ void MainWindowTest::failedSaveKeepsTheDocumentModified() {
     QVERIFY(w.document().isModified());
 }
 
+void MainWindowTest::unwrittenDefaultDataIsReportedAfterTheSave() {
+    TestProgram program;
+    QVERIFY(QDir().mkdir(program.file(QStringLiteral("KestoBase.def"))));
+    MainWindow w(program.settings(), program.folder());
+    w.insertPage();
+    MessageBoxAnswer ok(QMessageBox::Ok);
+    QVERIFY(w.saveDocument(program.file(QStringLiteral("a.kso"))));
+    QCOMPARE(ok.text(), QStringLiteral("既定値ファイル %1 に書き込めませんでした。"
+                                       "次回の起動では以前の既定値を使います。")
+                            .arg(program.file(QStringLiteral("KestoBase.def"))));
+    QVERIFY(!w.isWindowModified());
+}
+
 void MainWindowTest::titleNamesTheDocumentAndShowsChanges() {
     TestProgram program;
     MainWindow w(program.settings(), program.folder());
@@ -304,8 +318,10 @@ void MainWindowTest::titleNamesTheDocumentAndShowsChanges() {
     QVERIFY(w.saveDocument(path));
     QCOMPARE(w.windowTitle(), QStringLiteral("building.kso[*] - Kesto"));
     QVERIFY(!w.isWindowModified());
+    w.insertPage();
     QVERIFY(w.openDocument(path));
     QCOMPARE(w.document().pageCount(), 2);
+    QVERIFY(!w.isWindowModified());
 }
 
 void MainWindowTest::changesAreOfferedForSavingBeforeTheyAreLost() {

@@ -1,9 +1,11 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QImage>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <functional>
@@ -104,6 +106,7 @@ class PageViewTest : public QObject {
     void eachEditorCommitsItsValueOnLeavingTheCell();
     void tabWalksTheCellsInEditOrderAndWraps();
     void enterStoresAndEscapeDiscards();
+    void copyAndPasteOnTheSelectedCell();
     void emptyDocumentHasNothingToOpen();
     void rendersTheExample();
 };
@@ -121,6 +124,7 @@ void PageViewTest::numberOutsideTheRangeIsRefusedAndTheOldValueKept() {
     QCOMPARE(boxes.messages, QStringList{"-99999 から 99999 までの数値を入力してください。"});
     QVERIFY(f.commits.empty());
     QCOMPARE(cellText(f.cellWithOrder(order)), before);
+    QCOMPARE(f.view.selectedCell(), order + 1);  // Tab still goes on by one cell
 
     // Text that is no number at all.
     f.click(f.cellWithOrder(order));
@@ -245,6 +249,41 @@ void PageViewTest::enterStoresAndEscapeDiscards() {
     QCOMPARE(f.view.selectedCell(), order);
     f.tab();
     QCOMPARE(f.view.selectedCell(), order + 1);
+}
+
+void PageViewTest::copyAndPasteOnTheSelectedCell() {
+    Fixture f;
+    QVERIFY(f.active);
+    QSignalSpy pasted(&f.view, &PageView::blockPasted);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const int order = f.cell(numberCell).editOrder;
+    f.click(f.cellWithOrder(order));
+    QTest::keyClicks(f.lineEdit(), "1234.5");
+    QTest::keyClick(f.lineEdit(), Qt::Key_Return);
+
+    // The value in full, not as the grid formats it.
+    clipboard->clear();
+    QTest::keyClick(&f.view, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), QStringLiteral("1234.5"));
+    // Without an editor even a single value goes to the stress cells.
+    clipboard->setText(QStringLiteral("5"));
+    QTest::keyClick(&f.view, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(pasted.size(), 1);
+    QCOMPARE(pasted[0], (QVariantList{order, QStringLiteral("5")}));
+
+    // In an editor a plain value is typing; a spreadsheet's block goes to the stress cells.
+    f.click(f.cellWithOrder(order));
+    clipboard->setText(QStringLiteral("77"));
+    QTest::keyClick(f.lineEdit(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(f.lineEdit()->text(), QStringLiteral("77"));
+    QCOMPARE(pasted.size(), 1);
+    clipboard->setText(QStringLiteral("6\t7\r\n"));
+    QTest::keyClick(f.lineEdit(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(pasted.size(), 2);
+    QCOMPARE(pasted[1], (QVariantList{order, QStringLiteral("6\t7\r\n")}));
+    // The editor closed first, storing what was typed.
+    QVERIFY(f.view.activeEditor() == nullptr);
+    QCOMPARE(std::get<double>(f.commits.back().value), 77.0);
 }
 
 void PageViewTest::emptyDocumentHasNothingToOpen() {
