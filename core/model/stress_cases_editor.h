@@ -6,11 +6,13 @@
 #include <string>
 
 #include "base/editable_list.h"
+#include "base/message_text.h"
 #include "model/conditions.h"
 
 namespace kesto {
 
-inline constexpr const char* kDuplicateSymbolMessage = "同じ符号が登録されています。";
+inline constexpr const char* kDuplicateSymbolMessage =
+    KESTO_MESSAGE("同じ符号が登録されています。");
 
 // What the stress dialog edits.
 struct StressConditions {

@@ -2,6 +2,7 @@
 
 #include <type_traits>
 
+#include "base/message_text.h"
 #include "base/number_text.h"
 #include "tables/material_strength.h"
 #include "tables/section_properties.h"
@@ -115,7 +116,7 @@ std::string EditOutcome::message() const {
 }
 
 std::string tableNotWrittenMessage(const std::string& path) {
-    return "材料データを保存できませんでした。\n" + path;
+    return KESTO_MESSAGE("材料データを保存できませんでした。\n") + path;
 }
 
 std::string TableFileChoice::initialPath() const {
