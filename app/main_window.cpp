@@ -48,6 +48,7 @@ MainWindow::MainWindow(QSettings& settings, std::string programFolder, QWidget* 
     buildMenus();
     buildToolBar();
     connectCommands();
+    setUpHelp();
     documentReplaced();
 }
 
@@ -93,6 +94,11 @@ void MainWindow::buildMenus() {
     add(view, {toolBar, statusBar});
     view->addSeparator();
     add(view, {messages, detailFile});
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    add(help, {helpTopics, contextHelp});
+    help->addSeparator();
+    add(help, {about});
 }
 
 void MainWindow::buildToolBar() {
@@ -105,7 +111,8 @@ void MainWindow::buildToolBar() {
         {filePrint},
         {insertPage, calculatePage},
         {firstPage, previousPage, jump, nextPage, lastPage},
-        {deletePage}};
+        {deletePage},
+        {about, contextHelp}};
     for (const auto& group : groups) {
         if (!toolBar_->actions().isEmpty()) {
             toolBar_->addSeparator();
