@@ -32,7 +32,7 @@ void MainWindow::setUpHelp() {
                       QStringLiteral("messages.html")));
     toolBar_->setWhatsThis(whatsThisText(QStringLiteral("よく使うコマンドのボタンです。"),
                                          QStringLiteral("index.html#toolbar")));
-    statusBar()->setWhatsThis(whatsThisText(
+    this->statusBar()->setWhatsThis(whatsThisText(
         QStringLiteral("コマンドの説明と、ページの位置（現在のページ／ページ数）です。"),
         QStringLiteral("index.html#statusbar")));
 }

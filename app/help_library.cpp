@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTextDocument>
+#include <algorithm>
 
 namespace kesto::app {
 namespace {
@@ -22,9 +23,15 @@ QString plainTextOf(const QString& html) {
     return document.toPlainText();
 }
 
+// Half-width and full-width forms alike (ｹﾞｰｼﾞ finds ゲージ, Ｘ finds X).
+QString searchForm(const QString& text) {
+    return text.normalized(QString::NormalizationForm_KC);
+}
+
 HelpTopic readTopic(const QString& folder, const QString& file) {
     const QString html = readText(folder + QLatin1Char('/') + file);
-    HelpTopic topic{file, {}, {}, plainTextOf(html)};
+    HelpTopic topic{file, {}, {}, plainTextOf(html), {}};
+    topic.searchText = searchForm(topic.plainText);
     static const QRegularExpression title(QStringLiteral("<title>(.*?)</title>"),
                                           QRegularExpression::DotMatchesEverythingOption);
     topic.title = plainTextOf(title.match(html).captured(1));
@@ -52,37 +59,20 @@ HelpLibrary::HelpLibrary(QString folder) : folder_(std::move(folder)) {
 }
 
 std::vector<const HelpTopic*> HelpLibrary::search(const QString& words) const {
-    const QStringList wanted = words.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QStringList wanted = searchForm(words).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     std::vector<const HelpTopic*> found;
     if (wanted.isEmpty()) {
         return found;
     }
     for (const HelpTopic& topic : topics_) {
         const bool all = std::all_of(wanted.begin(), wanted.end(), [&topic](const QString& w) {
-            return topic.plainText.contains(w, Qt::CaseInsensitive);
+            return topic.searchText.contains(w, Qt::CaseInsensitive);
         });
         if (all) {
             found.push_back(&topic);
         }
     }
     return found;
-}
-
-QString HelpLibrary::titleOf(const QString& topic) const {
-    const QString file = topic.section(QLatin1Char('#'), 0, 0);
-    const QString anchor = topic.section(QLatin1Char('#'), 1);
-    for (const HelpTopic& t : topics_) {
-        if (t.file != file) {
-            continue;
-        }
-        for (const HelpSection& s : t.sections) {
-            if (s.anchor == anchor) {
-                return s.title;
-            }
-        }
-        return t.title;
-    }
-    return {};
 }
 
 QString helpFolder(const QString& programFolder) {

@@ -17,7 +17,8 @@ struct HelpTopic {
     QString file;  // the file name inside the help folder
     QString title;
     std::vector<HelpSection> sections;
-    QString plainText;  // the page as the reader sees it, for searching
+    QString plainText;   // the page as the reader sees it
+    QString searchText;  // the same in one form for half-width and full-width letters
 };
 
 class HelpLibrary {
@@ -27,10 +28,9 @@ class HelpLibrary {
 
     const QString& folder() const { return folder_; }
     const std::vector<HelpTopic>& topics() const { return topics_; }
-    // The topics whose text holds every word of `words` (blank separated, case ignored).
+    // The topics whose text holds every word of `words` (blank separated; case, half-width and
+    // full-width forms ignored).
     std::vector<const HelpTopic*> search(const QString& words) const;
-    // The title of the topic of "file.html#anchor": the section's title when it has one.
-    QString titleOf(const QString& topic) const;
 
   private:
     QString folder_;

@@ -39,7 +39,7 @@ QString readAll(const QString& path) {
 
 // The text of C string literals as written ("a" "b" with \" \n \\ escapes), joined.
 QString literalText(const QString& literals) {
-    static const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
+    static const QRegularExpression literal(QStringLiteral("\"((?:[^\"\\\\]|\\\\.)*)\""));
     QString text;
     for (auto it = literal.globalMatch(literals); it.hasNext();) {
         QString part = it.next().captured(1);
@@ -54,7 +54,7 @@ QString literalText(const QString& literals) {
 // Every text marked KESTO_MESSAGE(...) in the core's sources.
 QStringList coreMessages() {
     static const QRegularExpression marked(
-        QStringLiteral(R"re(KESTO_MESSAGE\(\s*((?:"(?:[^"\\]|\\.)*"\s*)+)\))re"));
+        QStringLiteral("KESTO_MESSAGE\\(\\s*((?:\"(?:[^\"\\\\]|\\\\.)*\"\\s*)+)\\)"));
     QStringList messages;
     QDirIterator it(QStringLiteral(KESTO_SOURCE_DIR "/core"), {"*.h", "*.cpp"}, QDir::Files,
                     QDirIterator::Subdirectories);
@@ -113,7 +113,8 @@ class HelpTest : public QObject {
         qInfo("%lld message texts in the core", static_cast<long long>(messages.size()));
 
         QString help;
-        for (const auto& topic : HelpLibrary(kHelpFolder).topics()) {
+        const HelpLibrary library(kHelpFolder);
+        for (const auto& topic : library.topics()) {
             help += withoutSpace(topic.plainText);
         }
         QStringList missing;
@@ -169,6 +170,10 @@ class HelpTest : public QObject {
         QCOMPARE(help.results()->item(0)->text(), QStringLiteral("メッセージ一覧"));
         QCOMPARE(help.currentTopic(), QStringLiteral("messages.html"));
         QVERIFY(!help.browser()->extraSelections().isEmpty());
+
+        // Half-width katakana find their full-width forms.
+        help.search(QStringLiteral("隅肉溶接長 ﾘﾌﾞﾌﾟﾚｰﾄ"));
+        QCOMPARE(help.results()->count(), 1);
 
         help.search(QStringLiteral("隅肉溶接長 存在しない語"));
         QCOMPARE(help.results()->item(0)->text(), QStringLiteral("見つかりません"));
