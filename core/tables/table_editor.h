@@ -100,8 +100,6 @@ inline constexpr const char* kSaveCurrentTableQuestion =
     KESTO_MESSAGE("現在の材料データを保存しますか？");
 inline constexpr const char* kDiscardCurrentTableQuestion =
     KESTO_MESSAGE("現在の材料データは消去されます。");
-// Shown when the current rows cannot be written on the Yes answer (a program addition).
-std::string tableNotWrittenMessage(const std::string& path);
 
 // The table file dialog on a private copy of the editor's rows.
 class TableFileChoice {
