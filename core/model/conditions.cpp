@@ -2,9 +2,9 @@
 
 namespace kesto {
 
-CKestoCnt::Factors CKestoCnt::factorsOf(const std::string& symbol) const {
+CKestoCnt::Factors CKestoCnt::factorsOf(std::string_view symbol) const {
     for (const CStressName& s : stressNames) {
-        if (symbolOf(s.label) == symbol) {
+        if (hasSymbol(s.label, symbol)) {
             return {s.factorM, s.factorQ, s.factorN};
         }
     }
