@@ -151,9 +151,15 @@ int runCalc(const std::vector<std::string>& args) {
                         Flush::bySystem);
     } else {
         // As recalculateOnOpen, without its message list: the lines are written from the
-        // pages below, which spares a second copy of every message of a large building.
+        // pages below, which spares a second copy of every message of a large building. Only
+        // the JSON shows combination results; otherwise a page drops them once calculated.
+        const bool keepCombinations = parsed.has("--json");
         for (CKesto& page : cnt.pages) {
             calculatePage(cnt, page, doc.unitSystem);
+            if (!keepCombinations) {
+                page.clearComboResults();
+                page.clearUltimateComboResults();
+            }
         }
     }
 
