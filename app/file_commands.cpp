@@ -6,8 +6,6 @@
 
 #include "app/long_work.h"
 #include "app/main_window.h"
-#include "base/archive.h"
-#include "platform/files.h"
 
 namespace kesto::app {
 namespace {
@@ -33,45 +31,49 @@ QString openFailureText(const QString& path) {
 }  // namespace
 
 bool MainWindow::openDocument(const QString& path) {
-    TableProblems problems;
-    try {
+    const auto opened = [&] {
         LongWork work(this, QStringLiteral("%1 を開いています。").arg(QFileInfo(path).fileName()),
                       false);
-        problems = document_->open(path.toStdString(), [&work](int done, int total) {
-            return work.progress(done, total);
-        });
-    } catch (const DocumentRefused& e) {
-        QMessageBox::warning(this, kTitle, QString::fromUtf8(e.what()));
-        return false;
-    } catch (const FileFormatError& e) {
-        QString text = QStringLiteral("ファイル %1 は壊れています。").arg(path);
-        if (e.offset()) {
-            text += QStringLiteral("\n先頭から %1 バイトの位置で読み込めません。").arg(*e.offset());
+        return document_->open(path.toStdString(),
+                               [&work](int done, int total) { return work.progress(done, total); });
+    }();
+    if (!opened.ok()) {
+        const FileError& e = opened.error();
+        switch (e.kind) {
+            case FileError::Kind::refused:
+                QMessageBox::warning(this, kTitle, QString::fromStdString(e.description));
+                break;
+            case FileError::Kind::damaged: {
+                QString text = QStringLiteral("ファイル %1 は壊れています。").arg(path);
+                if (e.offset) {
+                    text += QStringLiteral("\n先頭から %1 バイトの位置で読み込めません。")
+                                .arg(*e.offset);
+                }
+                showFailure(this, text, e.description.c_str());
+                break;
+            }
+            case FileError::Kind::access:
+                recent_.remove(path);
+                rebuildRecentFiles();
+                showFailure(this, openFailureText(path), e.description.c_str());
+                break;
         }
-        showFailure(this, text, e.what());
-        return false;
-    } catch (const FileAccessError& e) {
-        recent_.remove(path);
-        rebuildRecentFiles();
-        showFailure(this, openFailureText(path), e.what());
         return false;
     }
     recent_.add(path);
     rebuildRecentFiles();
     documentReplaced();
-    warnAboutTables(problems);
+    warnAboutTables(opened.value());
     return true;
 }
 
 bool MainWindow::saveDocument(const QString& path) {
-    try {
-        document_->save(path.toStdString());
-    } catch (const std::exception& e) {
+    if (const auto error = document_->save(path.toStdString())) {
         showFailure(this,
                     QStringLiteral("ファイル %1 に保存できませんでした。\n"
                                    "変更は保存されていません。")
                         .arg(path),
-                    e.what());
+                    error->description.c_str());
         return false;
     }
     undo_.setClean();

@@ -111,11 +111,11 @@ void PagesCommand::redo() {
         done_ = false;
         return;
     }
-    document_.replacePages(after_);
+    document_.setPages(after_);
 }
 
 void PagesCommand::undo() {
-    document_.replacePages(before_);
+    document_.setPages(before_);
 }
 
 }  // namespace kesto::app

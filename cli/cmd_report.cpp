@@ -1,4 +1,6 @@
 // report: the calculation report of a document as UTF-8 text, paged as printing pages it.
+#include <stdexcept>
+
 #include "command.h"
 #include "document/text_report.h"
 #include "platform/files.h"
@@ -18,7 +20,9 @@ int runReport(const std::vector<std::string>& args) {
         profile = IniProfile::load(parsed.value("--profile"));
     }
     KestoDocument doc(programFolderOf(parsed), profile);
-    doc.open(parsed.positional[0]);
+    if (const auto opened = doc.open(parsed.positional[0]); !opened.ok()) {
+        throw std::runtime_error(opened.error().description);
+    }
     if (parsed.has("--output-unit")) {
         const std::string unit = parsed.value("--output-unit");
         if (unit != "gravity" && unit != "si") {

@@ -256,6 +256,33 @@ TEST_F(ConcreteAnchorCheck, TensionWithoutBoltStrengthIsImpossible) {
               std::vector<std::string>{"Ｘ方向長期許容(G) アンカーボルト引張耐力がＮＧです"});
 }
 
+// No bolts in the row (at = 0, Pb = 0), N = 100 t, M = 15 t·m: e = 15 > D/6 + dt/3 = 13.33.
+// The cubic x³ − 52.5 x² has f(0) = 0 and f < 0 on (0, 52.5), so the halvings of [0, 65] close
+// on 0 until |f| < 0.001: xn = 65/2^14 = 0.003967 (f = −0.000826; 65/2^13 gives −0.0033).
+// L = 57.5 − xn/3 = 57.498678; ΣT = 100 × (15 − 32.5 + xn/3) / L = −30.433183 t, a compression
+// of the bolt row, which asks for no capacity: ratio 0 and no bolt message. The concrete,
+// σc = 2 × 100000 × 40 / (65 × xn × L) = 539542.12 kg/cm2, is NG.
+TEST_F(ConcreteAnchorCheck, NegativeTensionWithoutBoltCapacityIsNoTension) {
+    page.boltCountX = 0;
+    EXPECT_EQ(run(100, 15), 0);
+    EXPECT_NEAR(out.xn, 65.0 / 16384, 1e-15);
+    EXPECT_NEAR(out.tensionSum, -30.43318265854025, 1e-9);
+    EXPECT_EQ(cnt.detailLines[3], "539542.123230,70.000000,7707.744618,0.003967,7.500000,0.000000");
+    EXPECT_EQ(cnt.detailLines[5], "-30.433183,0.000000,0.000000,0.000000,1.600000");
+    EXPECT_EQ(page.ratioBoltTension[0][0], 0.0);
+    EXPECT_EQ(page.boltTensionSum[0][0], 0.0);
+    EXPECT_EQ(page.ngMessages,
+              std::vector<std::string>{"Ｘ方向長期許容(G) コンクリート圧縮応力度がＮＧです"});
+    // The ultimate mode (area = 0 × thread area) keeps slots 14, 10 and 11 at 0 as well.
+    page.ngMessages.clear();
+    run(100, 15, 0, kUltimateTerm);
+    EXPECT_EQ(page.ultimateResults[14][0], 0.0);
+    EXPECT_EQ(page.ultimateResults[10][0], 0.0);
+    EXPECT_EQ(page.ultimateResults[11][0], 0.0);
+    EXPECT_EQ(page.ngMessages,
+              std::vector<std::string>{"Ｘ方向保有耐力(G) コンクリート圧縮応力度がＮＧです"});
+}
+
 TEST_F(ConcreteAnchorCheck, RotatedPageUsesTheOtherAxisButReportsTheEnteredOne) {
     page.rotated = 1;
     page.plateB = 600;

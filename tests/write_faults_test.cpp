@@ -64,7 +64,10 @@ TEST(WriteFaults, AFailedSaveKeepsTheOldFileAndTheDocumentModified) {
         p.doc.setBuildingTexts({"新しい名前", "2026/12/08", ""});
         {
             InjectedFault fault(step, {"building.kso"});
-            EXPECT_THROW(p.doc.save(path), FileAccessError);
+            const auto error = p.doc.save(path);
+            ASSERT_TRUE(error);
+            EXPECT_EQ(error->kind, FileError::Kind::access);
+            EXPECT_EQ(error->file, path);
         }
         EXPECT_EQ(readFile(path), saved);
         EXPECT_TRUE(p.doc.isModified());

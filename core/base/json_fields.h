@@ -9,6 +9,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace kesto {
 
@@ -90,6 +91,48 @@ struct JsonIn {
     void pair(const char* name, DirPairJson& v);
     // Refuses every key that no field asked for.
     void finish() const;
+};
+
+// A record's field list (its `fields` function, base/archive.h) walked on the JSON side, so the
+// list that reads and writes the record also names its keys: every field under its own name, in
+// the current format (all fields present). `Json` is JsonOut or JsonIn.
+template <class Json>
+class JsonFieldList {
+  public:
+    static constexpr bool kReading = false;
+
+    explicit JsonFieldList(Json& json) : json_(json) {}
+
+    bool has(std::string_view) const { return true; }
+    template <class T, class V>
+    void absent(const T&, const V&) {}
+    template <class T>
+    void text(T& v, const char* name) {
+        json_.field(name, v);
+    }
+    template <class T>
+    void byte(T& v, const char* name) {
+        json_.field(name, v);
+    }
+    template <class T>
+    void byteCode(T& v, const char* name, unsigned last) {
+        json_.code(name, v, static_cast<int>(last));
+    }
+    template <class T>
+    void word(T& v, const char* name) {
+        json_.word(name, v);
+    }
+    template <class T>
+    void real(T& v, const char* name) {
+        json_.field(name, v);
+    }
+    template <class T>
+    void pair(const char* name, T& v) {
+        json_.pair(name, v);
+    }
+
+  protected:
+    Json& json_;
 };
 
 }  // namespace kesto

@@ -3,6 +3,7 @@
 #include "base/text_format.h"
 
 namespace kesto {
+namespace {
 
 std::string checkMessage(const std::string& text, int dir, int term, const std::string& comboName) {
     const char* direction = dir == 0 ? "Ｘ方向" : "Ｙ方向";
@@ -12,6 +13,8 @@ std::string checkMessage(const std::string& text, int dir, int term, const std::
     const std::string name = comboName.empty() ? std::string() : "(" + comboName + ")";
     return strprintf("%s%s%s %s", direction, termText, name.c_str(), text.c_str());
 }
+
+}  // namespace
 
 void addNgMessage(PageContext& ctx, const std::string& text, int dir, int term,
                   const std::string& comboName) {

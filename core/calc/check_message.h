@@ -7,13 +7,10 @@
 
 namespace kesto {
 
-// "Ｘ方向"/"Ｙ方向", "長期許容"/"短期許容"/"保有耐力", "(name)" when the name is not empty, a
-// blank and the text. `dir` and `term` are those of the call: the entered direction even for a
-// rotated base.
-std::string checkMessage(const std::string& text, int dir, int term, const std::string& comboName);
-
-// Words the message, appends it to the page's NG messages and, with the detail file on, to the
-// detail lines.
+// Words the message ("Ｘ方向"/"Ｙ方向", "長期許容"/"短期許容"/"保有耐力", "(name)" when the
+// name is not empty, a blank and the text; `dir` and `term` are those of the call: the entered
+// direction even for a rotated base), appends it to the page's NG messages and, with the detail
+// file on, to the detail lines.
 void addNgMessage(PageContext& ctx, const std::string& text, int dir, int term,
                   const std::string& comboName);
 

@@ -244,8 +244,8 @@ int concreteAnchorCheck(PageContext& ctx, const CStress& c, int dir, int term, P
     if (out.tensionImpossible) {
         ratioT = kImpossibleRatio;
     } else if (isZero(pb)) {
-        // No bolt capacity: harmless without tension, impossible with it.
-        ratioT = isZero(out.tensionSum) ? 0.0 : kImpossibleRatio;
+        // No bolt capacity: impossible only under a tension; a zero or negative ΣT needs none.
+        ratioT = isPositive(out.tensionSum) ? kImpossibleRatio : 0.0;
     } else {
         ratioT = finiteRatio(out.tensionSum / pb);
     }

@@ -69,8 +69,7 @@ void addMissing(CKesto& page, const void* row, const char* caption, const std::s
     }
 }
 
-}  // namespace
-
+// One direction and one term of the allowable-stress design over the page's combinations.
 void allowableStressPass(PageContext& ctx, int dir, int term) {
     if (ctx.detailOn()) {
         ctx.detail("");
@@ -102,6 +101,8 @@ void allowableStressPass(PageContext& ctx, int dir, int term) {
     }
     page.allowJudgement[dir][slot] = ratioMax < 1.0 ? kJudgedOk : kJudgedNg;
 }
+
+}  // namespace
 
 int calculatePage(CKestoCnt& cnt, CKesto& page, int unitSystem) {
     PageContext ctx{cnt, page, unitSystem};

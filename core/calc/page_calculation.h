@@ -13,7 +13,4 @@ inline constexpr const char* kNoColumnSectionMessage = "柱形状が指定され
 // abandoned because of errors (listed in its errorMessages).
 int calculatePage(CKestoCnt& cnt, CKesto& page, int unitSystem);
 
-// One direction and one term of the allowable-stress design over the page's combinations.
-void allowableStressPass(PageContext& ctx, int dir, int term);
-
 }  // namespace kesto

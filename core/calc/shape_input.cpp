@@ -23,44 +23,10 @@ bool allFinite(const CKesto& p) {
     return true;
 }
 
-}  // namespace
-
-const CSteel* findColumnSection(const CKestoCnt& cnt, const CKesto& page) {
-    return (page.columnKind == 1 ? findHSection(cnt, page.columnSection)
-                                 : findTubeSection(cnt, page.columnSection))
-        .row;
-}
-
-void normaliseShape(CKesto& page, const CSteel& section) {
-    if (page.ribCountX == 0) {
-        page.ribGaugeY = 0;
-    }
-    if (page.ribCountY == 0) {
-        page.ribGaugeX = 0;
-    }
-    if (page.ribCountX == 1) {
-        page.ribGaugeY = page.plateB / 2;
-    }
-    if (page.ribCountY == 1) {
-        page.ribGaugeX = page.plateD / 2;
-    }
-    if (page.boltCountX == 1) {
-        page.boltGaugeY = page.plateB / 2;
-    }
-    if (page.boltCountY == 1) {
-        page.boltGaugeX = page.plateD / 2;
-    }
-    if (page.columnKind == 1) {
-        page.boltCountY = 0;
-        page.ribCountY = 0;
-        page.ribGaugeX = 0;
-        if (page.wingPlate == 1) {
-            page.ribGaugeX = (page.plateD - (section.depth - section.flangeThickness)) / 2;
-            page.ribCountY = 2;
-        }
-    }
-}
-
+// The message of the first rule the geometry breaks, or none. After the eight geometric rules,
+// counts outside what a document stores (0 to 65535) are refused as well: a negative count
+// would be read back as a large positive one and gives meaningless results. A dimension that is
+// not a finite number (possible only in a damaged or edited file) is refused last.
 std::optional<std::string> validateShape(const CKesto& page, const CSteel& section) {
     const double h = section.depth;
     const double b = section.width;
@@ -98,6 +64,44 @@ std::optional<std::string> validateShape(const CKesto& page, const CSteel& secti
         return kNonFiniteInputMessage;
     }
     return std::nullopt;
+}
+
+}  // namespace
+
+const CSteel* findColumnSection(const CKestoCnt& cnt, const CKesto& page) {
+    return (page.columnKind == 1 ? findHSection(cnt, page.columnSection)
+                                 : findTubeSection(cnt, page.columnSection))
+        .row;
+}
+
+void normaliseShape(CKesto& page, const CSteel& section) {
+    if (page.ribCountX == 0) {
+        page.ribGaugeY = 0;
+    }
+    if (page.ribCountY == 0) {
+        page.ribGaugeX = 0;
+    }
+    if (page.ribCountX == 1) {
+        page.ribGaugeY = page.plateB / 2;
+    }
+    if (page.ribCountY == 1) {
+        page.ribGaugeX = page.plateD / 2;
+    }
+    if (page.boltCountX == 1) {
+        page.boltGaugeY = page.plateB / 2;
+    }
+    if (page.boltCountY == 1) {
+        page.boltGaugeX = page.plateD / 2;
+    }
+    if (page.columnKind == 1) {
+        page.boltCountY = 0;
+        page.ribCountY = 0;
+        page.ribGaugeX = 0;
+        if (page.wingPlate == 1) {
+            page.ribGaugeX = (page.plateD - (section.depth - section.flangeThickness)) / 2;
+            page.ribCountY = 2;
+        }
+    }
 }
 
 std::optional<std::string> checkShapeInput(const CKestoCnt& cnt, CKesto& values) {

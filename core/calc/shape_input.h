@@ -23,12 +23,6 @@ const CSteel* findColumnSection(const CKestoCnt& cnt, const CKesto& page);
 // H-shape, wing plates as two ribs on the flange centre lines. `section` dimensions in mm.
 void normaliseShape(CKesto& page, const CSteel& section);
 
-// The message of the first rule the geometry breaks, or none. After the eight geometric rules,
-// counts outside what a document stores (0 to 65535) are refused as well: a negative count
-// would be read back as a large positive one and gives meaningless results. A dimension that is
-// not a finite number (possible only in a damaged or edited file) is refused last.
-std::optional<std::string> validateShape(const CKesto& page, const CSteel& section);
-
 // The dialog's OK steps on its values: section lookup, normalisation, validation. Returns the
 // first failure's message, or none when the values may be written to the page. The values are
 // normalised whenever the section was found, even when validation then fails.

@@ -117,7 +117,7 @@ void KestoDocument::onNewDocument(std::time_t now) {
     data_.buildingDate = formatBuildingDate(now);
     data_.buildingComment.clear();
     addTableProblems(loadTablesForNewDocument(data_.conditions, programFolder_, profile_));
-    data_.conditions.clearPages();
+    data_.conditions.pages.clear();
     currentPageIndex_ = 0;
     insertPageAfterCurrent(false);
     messageLines_.clear();
@@ -127,8 +127,13 @@ void KestoDocument::onNewDocument(std::time_t now) {
     modified_ = false;
 }
 
-TableProblems KestoDocument::open(const std::string& path, const PageProgress& progress) {
-    TableProblems problems = openDocument(path, programFolder_, data_);
+FileResult<TableProblems> KestoDocument::open(const std::string& path,
+                                              const PageProgress& progress) {
+    TableProblems problems;
+    if (auto error =
+            catchFileError(path, [&] { problems = openDocument(path, programFolder_, data_); })) {
+        return *std::move(error);
+    }
     path_ = path;
     currentPageIndex_ = data_.conditions.pages.empty() ? -1 : 0;
     rebuildConditionLines();
@@ -141,11 +146,15 @@ TableProblems KestoDocument::open(const std::string& path, const PageProgress& p
     return problems;
 }
 
-void KestoDocument::save(const std::string& path) {
-    writeFileAtomic(path, serializeDocument(data_));
+std::optional<FileError> KestoDocument::save(const std::string& path) {
+    if (auto error =
+            catchFileError(path, [&] { writeFileAtomic(path, serializeDocument(data_)); })) {
+        return error;
+    }
     path_ = path;
     modified_ = false;
     writeDefaults();
+    return std::nullopt;
 }
 
 TableProblems KestoDocument::endProgram() {
@@ -259,17 +268,6 @@ bool KestoDocument::swapPages(int i, int j) {
     rebuildCells();
     modified_ = true;
     return true;
-}
-
-void KestoDocument::replacePages(OwnedList<CKesto> pages) {
-    data_.conditions.pages = std::move(pages);
-    if (currentPageIndex_ >= pageCount()) {
-        currentPageIndex_ = pageCount() - 1;
-    } else if (currentPageIndex_ < 0 && pageCount() > 0) {
-        currentPageIndex_ = 0;
-    }
-    rebuildCells();
-    modified_ = true;
 }
 
 std::string KestoDocument::stressTable() const {

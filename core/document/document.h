@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "calc/calculation_commands.h"
+#include "document/file_error.h"
 #include "model/document_file.h"
 #include "model/field_ref.h"
 #include "model/stress_table.h"
@@ -95,18 +96,19 @@ class KestoDocument {
     // page; the conditions, stress cases, combinations and unit of the previous document stay.
     void onNewDocument(std::time_t now);
 
-    // Open: the file is read whole first, so a refused or damaged file (DocumentRefused,
-    // FileFormatError, FileAccessError) leaves this document as it was. On success the material
-    // and section tables follow the file, the first page becomes current, every page is
-    // recalculated and the messages collected. "KestoBase.def" is not touched.
-    // `progress` is told of every page recalculated.
-    TableProblems open(const std::string& path, const PageProgress& progress = {});
+    // Open: the file is read whole first, so a file that cannot be read, is damaged or is
+    // refused leaves this document as it was and comes back as the FileError. On success the
+    // material and section tables follow the file, the first page becomes current, every page
+    // is recalculated and the messages collected; the result lists the table files that could
+    // not be read or written. "KestoBase.def" is not touched. `progress` is told of every page
+    // recalculated.
+    FileResult<TableProblems> open(const std::string& path, const PageProgress& progress = {});
 
-    // Save: writes the document atomically (FileAccessError or FileFormatError on failure: the
-    // file on disk is then the old one and the document stays modified), then rewrites
-    // "KestoBase.def" from the current conditions; a failure there leaves the old default data
-    // file and is a warning (takeWarnings).
-    void save(const std::string& path);
+    // Save: writes the document atomically (on failure the FileError: the file on disk is then
+    // the old one and the document stays modified), then rewrites "KestoBase.def" from the
+    // current conditions; a failure there leaves the old default data file and is a warning
+    // (takeWarnings).
+    std::optional<FileError> save(const std::string& path);
 
     // Program end: edited material tables, edited section tables, then the profile keys
     // ("Regist" table names, "Font" and "Print").
@@ -141,13 +143,10 @@ class KestoDocument {
     // The column-base dialog's OK: page i replaced as a whole; the page it replaced, or nothing
     // (nothing changed) when there is no page i.
     std::optional<CKesto> replacePage(int i, CKesto page);
-    // Every page replaced at once; the current page stays where it was when it still exists,
-    // else the last page becomes current. Returns the pages replaced.
+    // Every page replaced at once (a stress import taken back or done again, a conversion
+    // undone); the current page stays where it was when it still exists, else the last page
+    // becomes current. Returns the pages replaced.
     OwnedList<CKesto> setPages(OwnedList<CKesto> pages);
-
-    // Replaces the whole page list (taking a stress import back or doing it again); the current
-    // page keeps its index while it exists, else the last page becomes current.
-    void replacePages(OwnedList<CKesto> pages);
 
     // --- Stress table ------------------------------------------------------------------------
     // Every page's forces as a stress table (model/stress_table.h).
@@ -212,7 +211,6 @@ class KestoDocument {
 
     // --- Cells -------------------------------------------------------------------------------
     const std::vector<DisplayCell>& pageCells() const { return grid_.cells; }
-    const FigureCaptions& figureCaptions() const { return grid_.captions; }
     // Lays out the current page for the screen again (after any change affecting it).
     void rebuildCells();
     // Commits an editor: stores the value into the field of the cell with this edit number.

@@ -5,9 +5,9 @@
 
 namespace kesto {
 
-TableProblems openDocumentBytes(std::string_view bytes, const std::string& source,
-                                const std::string& programFolder, DocumentData& current) {
-    DocumentData next = parseDocument(bytes, source);
+TableProblems openDocument(const std::string& path, const std::string& programFolder,
+                           DocumentData& current) {
+    DocumentData next = parseDocument(readFile(path), path);
     TableProblems problems =
         saveMaterialTables(current.conditions, programFolder, current.unitSystem);
     next.conditions.adoptRunTimeMembers(current.conditions);
@@ -19,11 +19,6 @@ TableProblems openDocumentBytes(std::string_view bytes, const std::string& sourc
     }
     current = std::move(next);
     return problems;
-}
-
-TableProblems openDocument(const std::string& path, const std::string& programFolder,
-                           DocumentData& current) {
-    return openDocumentBytes(readFile(path), path, programFolder, current);
 }
 
 }  // namespace kesto

@@ -19,8 +19,4 @@ namespace kesto {
 TableProblems openDocument(const std::string& path, const std::string& programFolder,
                            DocumentData& current);
 
-// The same for a document already in memory as bytes; `source` names it in messages.
-TableProblems openDocumentBytes(std::string_view bytes, const std::string& source,
-                                const std::string& programFolder, DocumentData& current);
-
 }  // namespace kesto

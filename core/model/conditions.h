@@ -74,23 +74,6 @@ struct CKestoCnt {
     bool tubeModified = false;
     TextLines detailLines;
 
-    void clearStressNames() { stressNames.clear(); }
-    void clearCombos() {
-        longTermCombos.clear();
-        shortTermCombos.clear();
-        ultimateCombos.clear();
-    }
-    void clearMaterialTables() {
-        concreteTable.clear();
-        steelGradeTable.clear();
-    }
-    void clearSectionTables() {
-        hSteelTable.clear();
-        tubeTable.clear();
-        boltTable.clear();
-    }
-    void clearPages() { pages.clear(); }
-
     // Multipliers (factorM, factorQ, factorN) of the first case whose symbol is `symbol`,
     // or (1, 1, 1) when none is.
     struct Factors {
@@ -159,10 +142,10 @@ void conditionsBody(Ar& ar, R& c) {
         ar.absent(c.boltFsMode, 1);
         ar.absent(c.basePlateFb1Mode, 1);
     }
-    objectList(ar, c.stressNames, "CStressName");
-    objectList(ar, c.longTermCombos, "CStringTable");
-    objectList(ar, c.shortTermCombos, "CStringTable");
-    objectList(ar, c.ultimateCombos, "CStringTable");
+    namedList(ar, c.stressNames, "CStressName", "stressNames");
+    namedList(ar, c.longTermCombos, "CStringTable", "longTermCombos");
+    namedList(ar, c.shortTermCombos, "CStringTable", "shortTermCombos");
+    namedList(ar, c.ultimateCombos, "CStringTable", "ultimateCombos");
 }
 
 }  // namespace kesto

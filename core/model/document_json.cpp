@@ -5,78 +5,6 @@ namespace {
 
 using ojson = nlohmann::ordered_json;
 
-template <class V, class P>
-void pageFields(V& v, P& k) {
-    v.field("mark", k.mark);
-    v.field("concreteGrade", k.concreteGrade);
-    v.field("columnSteelGrade", k.columnSteelGrade);
-    v.field("basePlateSteelGrade", k.basePlateSteelGrade);
-    v.field("ribSteelGrade", k.ribSteelGrade);
-    v.field("boltSteelGrade", k.boltSteelGrade);
-    v.field("boltName", k.boltName);
-    v.field("columnSection", k.columnSection);
-    v.field("columnKind", k.columnKind);
-    v.field("rotated", k.rotated);
-    v.field("wingPlate", k.wingPlate);
-    v.word("boltCountX", k.boltCountX);
-    v.word("boltCountY", k.boltCountY);
-    v.word("ribCountX", k.ribCountX);
-    v.word("ribCountY", k.ribCountY);
-    v.field("plateB", k.plateB);
-    v.field("plateD", k.plateD);
-    v.field("plateT", k.plateT);
-    v.field("ribH", k.ribH);
-    v.field("ribT", k.ribT);
-    v.field("boltGaugeX", k.boltGaugeX);
-    v.field("boltGaugeY", k.boltGaugeY);
-    v.field("ribGaugeX", k.ribGaugeX);
-    v.field("ribGaugeY", k.ribGaugeY);
-    v.field("useAnchorBlock", k.useAnchorBlock);
-    v.field("concreteShearCheck", k.concreteShearCheck);
-    v.field("pedestalB", k.pedestalB);
-    v.field("pedestalD", k.pedestalD);
-    v.field("anchorBlockB", k.anchorBlockB);
-    v.field("anchorBlockD", k.anchorBlockD);
-    v.field("boltLength", k.boltLength);
-    v.field("inputAa", k.inputAa);
-    v.field("inputAc", k.inputAc);
-    v.pair("ultimateN", k.ultimateN);
-    v.pair("ultimateQ", k.ultimateQ);
-    v.pair("ultimateM", k.ultimateM);
-}
-
-template <class V, class C>
-void conditionFields(V& v, C& c) {
-    v.code("routeX", c.routeX, kLastRoute);
-    v.code("routeY", c.routeY, kLastRoute);
-    v.field("boltElongation", c.boltElongation);
-    v.field("basePlateStressMode", c.basePlateStressMode);
-    v.field("distinguishLongShort", c.distinguishLongShort);
-    v.field("writeDetailFile", c.writeDetailFile);
-    v.field("sectionFromTable", c.sectionFromTable);
-    v.field("roundSectionProps", c.roundSectionProps);
-    v.field("ribInBoltCantilever", c.ribInBoltCantilever);
-    v.field("gammaX", c.gammaX);
-    v.field("gammaY", c.gammaY);
-    v.field("alphaX", c.alphaX);
-    v.field("alphaY", c.alphaY);
-    v.field("yieldStrengthFactor", c.yieldStrengthFactor);
-    v.field("scallopSize", c.scallopSize);
-    v.field("tubeLossAn", c.tubeLossAn);
-    v.field("tubeLossZp", c.tubeLossZp);
-    v.field("hSteelTableName", c.hSteelTableName);
-    v.field("tubeTableName", c.tubeTableName);
-    v.field("boltTableName", c.boltTableName);
-    v.field("gammaStressName", c.gammaStressName);
-    v.field("route3NgCheck", c.route3NgCheck);
-    v.field("useAnchorBlock", c.useAnchorBlock);
-    v.field("concreteShearCheck", c.concreteShearCheck);
-    v.field("boltClearance", c.boltClearance);
-    v.field("boltAeMode", c.boltAeMode);
-    v.field("boltFsMode", c.boltFsMode);
-    v.field("basePlateFb1Mode", c.basePlateFb1Mode);
-}
-
 const nlohmann::json& arrayAt(const nlohmann::json& j, const std::string& path) {
     if (!j.is_array()) {
         jsonRefuse(path, "expected an array");
@@ -109,28 +37,99 @@ ojson stressesToJson(const OwnedList<CStress>& list) {
     return a;
 }
 
-void stressesFromJson(const nlohmann::json& j, const std::string& path, OwnedList<CStress>& list) {
+// Replaces `list` by the array of objects at `j`, each allowed only `keys` and read by
+// `read(JsonIn&, row)`.
+template <class Row, class Read>
+void objectsFromJson(const nlohmann::json& j, const std::string& path, OwnedList<Row>& list,
+                     std::initializer_list<const char*> keys, Read read) {
     list.clear();
     std::size_t i = 0;
     for (const auto& e : arrayAt(j, path)) {
         const std::string p = path + "[" + std::to_string(i++) + "]";
-        jsonCheckObject(e, p, {"name", "n", "m", "q"});
-        CStress& s = list.append();
+        jsonCheckObject(e, p, keys);
+        Row& row = list.append();
         JsonIn in{e, p};
+        read(in, row);
+    }
+}
+
+void stressesFromJson(const nlohmann::json& j, const std::string& path, OwnedList<CStress>& list) {
+    objectsFromJson(j, path, list, {"name", "n", "m", "q"}, [](JsonIn& in, CStress& s) {
         in.field("name", s.name);
         in.field("n", s.n);
         in.field("m", s.m);
         in.field("q", s.q);
-    }
+    });
 }
+
+// The page's own field list on the JSON side, with the basic stresses as [X list, Y list].
+struct PageJsonOut : JsonFieldList<JsonOut> {
+    using JsonFieldList::JsonFieldList;
+    void listPair(const char* name, const std::array<OwnedList<CStress>, 2>& lists) {
+        json_.j[name] = ojson::array({stressesToJson(lists[0]), stressesToJson(lists[1])});
+    }
+};
+
+struct PageJsonIn : JsonFieldList<JsonIn> {
+    using JsonFieldList::JsonFieldList;
+    void listPair(const char* name, std::array<OwnedList<CStress>, 2>& lists) {
+        if (const auto* b = json_.get(name)) {
+            const std::string p = json_.path + "." + name;
+            if (!b->is_array() || b->size() != 2) {
+                jsonRefuse(p, "expected [X list, Y list]");
+            }
+            stressesFromJson((*b)[0], p + "[0]", lists[0]);
+            stressesFromJson((*b)[1], p + "[1]", lists[1]);
+        }
+    }
+};
+
+// The conditions' own field list on the JSON side: the stress cases as objects, the combination
+// lists as their expressions.
+struct ConditionsJsonOut : JsonFieldList<JsonOut> {
+    using JsonFieldList::JsonFieldList;
+    void list(const char* name, const OwnedList<CStressName>& cases) {
+        ojson a = ojson::array();
+        for (const auto& s : cases) {
+            a.push_back(ojson{{"label", s.label},
+                              {"factorM", s.factorM},
+                              {"factorQ", s.factorQ},
+                              {"factorN", s.factorN}});
+        }
+        json_.j[name] = a;
+    }
+    void list(const char* name, const OwnedList<CStringTable>& combos) {
+        json_.j[name] = combosToJson(combos);
+    }
+};
+
+struct ConditionsJsonIn : JsonFieldList<JsonIn> {
+    using JsonFieldList::JsonFieldList;
+    void list(const char* name, OwnedList<CStressName>& cases) {
+        if (const auto* names = json_.get(name)) {
+            objectsFromJson(*names, json_.path + "." + name, cases,
+                            {"label", "factorM", "factorQ", "factorN"},
+                            [](JsonIn& in, CStressName& s) {
+                                in.field("label", s.label);
+                                in.field("factorM", s.factorM);
+                                in.field("factorQ", s.factorQ);
+                                in.field("factorN", s.factorN);
+                            });
+        }
+    }
+    void list(const char* name, OwnedList<CStringTable>& combos) {
+        if (const auto* l = json_.get(name)) {
+            combosFromJson(*l, json_.path + "." + name, combos);
+        }
+    }
+};
 
 }  // namespace
 
 ojson pageToJson(const CKesto& page) {
     JsonOut out;
-    pageFields(out, page);
-    out.j["basicStresses"] = ojson::array(
-        {stressesToJson(page.basicStresses[0]), stressesToJson(page.basicStresses[1])});
+    PageJsonOut list(out);
+    fields(list, page);
     return out.j;
 }
 
@@ -140,18 +139,8 @@ namespace {
 ojson documentHeadToJson(const DocumentData& doc) {
     const CKestoCnt& c = doc.conditions;
     JsonOut cond;
-    conditionFields(cond, c);
-    ojson names = ojson::array();
-    for (const auto& s : c.stressNames) {
-        names.push_back(ojson{{"label", s.label},
-                              {"factorM", s.factorM},
-                              {"factorQ", s.factorQ},
-                              {"factorN", s.factorN}});
-    }
-    cond.j["stressNames"] = names;
-    cond.j["longTermCombos"] = combosToJson(c.longTermCombos);
-    cond.j["shortTermCombos"] = combosToJson(c.shortTermCombos);
-    cond.j["ultimateCombos"] = combosToJson(c.ultimateCombos);
+    ConditionsJsonOut list(cond);
+    conditionsBody(list, c);
     ojson j;
     j["formatSignature"] = doc.formatSignature;
     j["buildingName"] = doc.buildingName;
@@ -203,14 +192,8 @@ CKesto pageFromJson(const nlohmann::json& e, const std::string& p) {
     }
     CKesto page;
     JsonIn in{e, p};
-    pageFields(in, page);
-    if (const auto* b = in.get("basicStresses")) {
-        if (!b->is_array() || b->size() != 2) {
-            jsonRefuse(p + ".basicStresses", "expected [X list, Y list]");
-        }
-        stressesFromJson((*b)[0], p + ".basicStresses[0]", page.basicStresses[0]);
-        stressesFromJson((*b)[1], p + ".basicStresses[1]", page.basicStresses[1]);
-    }
+    PageJsonIn list(in);
+    fields(list, page);
     in.finish();
     return page;
 }
@@ -240,30 +223,8 @@ DocumentData documentFromJson(const nlohmann::json& j) {
             jsonRefuse("conditions", "expected an object");
         }
         JsonIn in{*cj, "conditions"};
-        conditionFields(in, c);
-        if (const auto* names = in.get("stressNames")) {
-            c.stressNames.clear();
-            std::size_t i = 0;
-            for (const auto& e : arrayAt(*names, "conditions.stressNames")) {
-                const std::string p = "conditions.stressNames[" + std::to_string(i++) + "]";
-                jsonCheckObject(e, p, {"label", "factorM", "factorQ", "factorN"});
-                CStressName& s = c.stressNames.append();
-                JsonIn sn{e, p};
-                sn.field("label", s.label);
-                sn.field("factorM", s.factorM);
-                sn.field("factorQ", s.factorQ);
-                sn.field("factorN", s.factorN);
-            }
-        }
-        if (const auto* l = in.get("longTermCombos")) {
-            combosFromJson(*l, "conditions.longTermCombos", c.longTermCombos);
-        }
-        if (const auto* l = in.get("shortTermCombos")) {
-            combosFromJson(*l, "conditions.shortTermCombos", c.shortTermCombos);
-        }
-        if (const auto* l = in.get("ultimateCombos")) {
-            combosFromJson(*l, "conditions.ultimateCombos", c.ultimateCombos);
-        }
+        ConditionsJsonIn list(in);
+        conditionsBody(list, c);
         in.finish();
     }
     if (const auto* pj = top.get("pages")) {

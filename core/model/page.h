@@ -119,6 +119,37 @@ struct AllowableResultField {
 };
 extern const std::array<AllowableResultField, 19> kAllowableResults;
 
+// The route-3 forces, stored per direction and sense as N, Q, M in turn; a visitor that takes a
+// direction pair whole (the JSON side, `pair`) gets "ultimateN", "ultimateQ" and "ultimateM".
+template <class Ar, class R>
+void routeThreeForces(Ar& ar, R& k) {
+    if constexpr (requires { ar.pair("ultimateN", k.ultimateN); }) {
+        ar.pair("ultimateN", k.ultimateN);
+        ar.pair("ultimateQ", k.ultimateQ);
+        ar.pair("ultimateM", k.ultimateM);
+    } else {
+        for (int dir = 0; dir < 2; ++dir) {
+            for (int sense = 0; sense < 2; ++sense) {
+                ar.real(k.ultimateN[dir][sense], "ultimateN");
+                ar.real(k.ultimateQ[dir][sense], "ultimateQ");
+                ar.real(k.ultimateM[dir][sense], "ultimateM");
+            }
+        }
+    }
+}
+
+// The basic stresses, the X list then the Y list; a visitor that takes both lists whole (the JSON
+// side, `listPair`) gets them as "basicStresses".
+template <class Ar, class R>
+void basicStressLists(Ar& ar, R& k) {
+    if constexpr (requires { ar.listPair("basicStresses", k.basicStresses); }) {
+        ar.listPair("basicStresses", k.basicStresses);
+    } else {
+        objectList(ar, k.basicStresses[0], "CStress");
+        objectList(ar, k.basicStresses[1], "CStress");
+    }
+}
+
 template <class Ar, class R>
 void fields(Ar& ar, R& k) requires std::is_same_v<std::remove_const_t<R>, CKesto> {
     ar.text(k.mark, "mark");
@@ -160,15 +191,8 @@ void fields(Ar& ar, R& k) requires std::is_same_v<std::remove_const_t<R>, CKesto
             ar.absent(k.inputAa, 0.0);
             ar.absent(k.inputAc, 0.0);
         }
-        for (int dir = 0; dir < 2; ++dir) {
-            for (int sense = 0; sense < 2; ++sense) {
-                ar.real(k.ultimateN[dir][sense], "ultimateN");
-                ar.real(k.ultimateQ[dir][sense], "ultimateQ");
-                ar.real(k.ultimateM[dir][sense], "ultimateM");
-            }
-        }
-        objectList(ar, k.basicStresses[0], "CStress");
-        objectList(ar, k.basicStresses[1], "CStress");
+        routeThreeForces(ar, k);
+        basicStressLists(ar, k);
     } else if constexpr (Ar::kReading) {
         // Before format 1.03 a page held no pedestal data but stored its last results and
         // messages. Every page is recalculated when it is opened, so they are read past: the

@@ -75,4 +75,14 @@ void objectList(Ar& ar, List& list, const char* className) {
     ar.objects(list, className, [](auto& a, auto& obj) { fields(a, obj); });
 }
 
+// The same for a list that a visitor may take whole under its field name (the JSON side, `list`).
+template <class Ar, class List>
+void namedList(Ar& ar, List& list, const char* className, const char* name) {
+    if constexpr (requires { ar.list(name, list); }) {
+        ar.list(name, list);
+    } else {
+        objectList(ar, list, className);
+    }
+}
+
 }  // namespace kesto

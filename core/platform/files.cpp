@@ -154,9 +154,4 @@ std::string executableFolder() {
     return exe.parent_path().string() + "/";
 }
 
-std::string fileNameOf(const std::string& path) {
-    const auto slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 }  // namespace kesto

@@ -49,7 +49,4 @@ bool fileExists(const std::string& path);
 // The folder of the running executable with a trailing separator.
 std::string executableFolder();
 
-// The file name of a path without its folder.
-std::string fileNameOf(const std::string& path);
-
 }  // namespace kesto

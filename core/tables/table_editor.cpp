@@ -96,6 +96,11 @@ void addSectionProperty(Bindings<Row>& b, const char* label, const char* unit, A
     b.push_back(numberField<Row>(label, unit, access));
 }
 
+// Shown when the current rows cannot be written on the Yes answer (a program addition).
+std::string tableNotWrittenMessage(const std::string& path) {
+    return "材料データを保存できませんでした。\n" + path;
+}
+
 }  // namespace
 
 std::string EditOutcome::message() const {
@@ -112,10 +117,6 @@ std::string EditOutcome::message() const {
             break;
     }
     return {};
-}
-
-std::string tableNotWrittenMessage(const std::string& path) {
-    return "材料データを保存できませんでした。\n" + path;
 }
 
 std::string TableFileChoice::initialPath() const {

@@ -97,8 +97,6 @@ inline constexpr const char* kNotATableMessage = "材料データではありま
 inline constexpr const char* kEnterFileNameMessage = "ファイル名を入力して下さい。";
 inline constexpr const char* kSaveCurrentTableQuestion = "現在の材料データを保存しますか？";
 inline constexpr const char* kDiscardCurrentTableQuestion = "現在の材料データは消去されます。";
-// Shown when the current rows cannot be written on the Yes answer (a program addition).
-std::string tableNotWrittenMessage(const std::string& path);
 
 // The table file dialog on a private copy of the editor's rows.
 class TableFileChoice {
