@@ -58,7 +58,7 @@ class JsonWriter {
     void indent();
 
     std::string& out_;
-    std::vector<char> levelEmpty_;  // per open object or array: nothing written in it yet
+    std::vector<bool> levelEmpty_;  // per open object or array: nothing written in it yet
     bool afterKey_ = false;
 };
 

@@ -65,12 +65,14 @@ bool evaluateExpression(const CKestoCnt& cnt, const CKesto& page, const std::str
         if (gammaIndex != 0 && t.symbol == cnt.gammaStressName) {
             t.coefficient *= gammaIndex == 1 ? cnt.gammaX : cnt.gammaY;
         }
-        const CStress* basic = t.symbol.empty() ? nullptr : page.findBasicStress(dir, t.symbol);
+        // Symbols are short: the string stays in place, without an allocation.
+        const std::string symbol(t.symbol);
+        const CStress* basic = symbol.empty() ? nullptr : page.findBasicStress(dir, symbol);
         if (basic == nullptr) {
             ok = false;
             return;
         }
-        const auto f = cnt.factorsOf(t.symbol);
+        const auto f = cnt.factorsOf(symbol);
         result.m += f.m * basic->m * t.coefficient * sign;
         result.n += f.n * basic->n * t.coefficient * sign;
         result.q += f.q * basic->q * t.coefficient * sign;

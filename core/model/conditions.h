@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "base/owned_list.h"
@@ -81,7 +80,7 @@ struct CKestoCnt {
         double q = 1.0;
         double n = 1.0;
     };
-    Factors factorsOf(std::string_view symbol) const;
+    Factors factorsOf(const std::string& symbol) const;
 
     // Moves the run-time members (tables, their titles and flags, detail lines) from `other`;
     // used when a freshly read record replaces the current one.

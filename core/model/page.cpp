@@ -39,7 +39,7 @@ void CKesto::resetResults() {
     ngMessages.clear();
 }
 
-int CKesto::basicStressIndex(int dir, std::string_view symbol) const {
+int CKesto::basicStressIndex(int dir, const std::string& symbol) const {
     const auto& list = basicStresses[static_cast<std::size_t>(dir)];
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (list[i].name == symbol) {
@@ -49,7 +49,7 @@ int CKesto::basicStressIndex(int dir, std::string_view symbol) const {
     return -1;
 }
 
-const CStress* CKesto::findBasicStress(int dir, std::string_view symbol) const {
+const CStress* CKesto::findBasicStress(int dir, const std::string& symbol) const {
     const int i = basicStressIndex(dir, symbol);
     return i < 0 ? nullptr
                  : &basicStresses[static_cast<std::size_t>(dir)][static_cast<std::size_t>(i)];

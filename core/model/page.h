@@ -5,7 +5,6 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "base/owned_list.h"
@@ -104,8 +103,8 @@ struct CKesto {
     // Empties every result, judgement and message; inputs and stress lists stay.
     void resetResults();
     // The first basic stress of `dir` named exactly `symbol` (its index), or none (-1).
-    int basicStressIndex(int dir, std::string_view symbol) const;
-    const CStress* findBasicStress(int dir, std::string_view symbol) const;
+    int basicStressIndex(int dir, const std::string& symbol) const;
+    const CStress* findBasicStress(int dir, const std::string& symbol) const;
     void clearComboResults();
     void clearUltimateComboResults();
 

@@ -12,18 +12,4 @@ std::string symbolOf(const std::string& label) {
     return symbol;
 }
 
-bool hasSymbol(std::string_view label, std::string_view symbol) {
-    std::size_t matched = 0;
-    for (const char c : label.substr(0, label.find(':'))) {
-        if (c == ' ') {
-            continue;
-        }
-        if (matched == symbol.size() || symbol[matched] != c) {
-            return false;
-        }
-        ++matched;
-    }
-    return matched == symbol.size();
-}
-
 }  // namespace kesto

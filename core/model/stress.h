@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <type_traits>
 
 namespace kesto {
@@ -40,8 +39,6 @@ struct CStringTable {
 
 // The symbol of a label: the text before the first ':' with every blank removed.
 std::string symbolOf(const std::string& label);
-// Whether symbolOf(label) is `symbol`, without building the symbol.
-bool hasSymbol(std::string_view label, std::string_view symbol);
 
 template <class Ar, class R>
 void fields(Ar& ar, R& s) requires std::is_same_v<std::remove_const_t<R>, CStressName> {
