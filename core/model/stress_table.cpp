@@ -124,8 +124,9 @@ class TableImport {
         }
         for (std::size_t i = 1; i < table.records.size(); ++i) {
             if (result_.problems.size() >= kMostProblems) {
-                problem(table.records[i].line,
-                        KESTO_MESSAGE("問題が多いため、ここから先は調べていません"));
+                result_.problems.push_back(
+                    {table.records[i].line,
+                     KESTO_MESSAGE("問題が多いため、ここから先は調べていません")});
                 break;
             }
             readRow(table.records[i]);
@@ -137,13 +138,23 @@ class TableImport {
     }
 
   private:
+    // A damaged file may hold a malformed quote on each of millions of lines: the list keeps
+    // the first problems and counts the others.
     void problem(int line, std::string text) {
-        result_.problems.push_back({line, std::move(text)});
+        if (result_.problems.size() < kMostProblems) {
+            result_.problems.push_back({line, std::move(text)});
+        } else if (unlisted_++ == 0) {
+            firstUnlistedLine_ = line;
+        }
     }
 
     StressTableImport finish() {
         std::stable_sort(result_.problems.begin(), result_.problems.end(),
                          [](const auto& a, const auto& b) { return a.line < b.line; });
+        if (unlisted_ > 0) {
+            result_.problems.push_back(
+                {firstUnlistedLine_, strprintf("…ほか%zu件の問題があります", unlisted_)});
+        }
         return std::move(result_);
     }
 
@@ -313,6 +324,8 @@ class TableImport {
     std::map<std::tuple<std::string, int, std::string>, int> firstLine_;
     std::vector<Assignment> assignments_;
     StressTableImport result_;
+    std::size_t unlisted_ = 0;  // problems past the first kMostProblems
+    int firstUnlistedLine_ = 0;
 };
 
 }  // namespace
