@@ -154,6 +154,15 @@ std::vector<CommandEntry> commandTable() {
          "計算過程の詳細ﾌｧｲﾙを表示します。",
          "計算詳細ﾌｧｲﾙ",
          {}},
+        {Command::helpTopics, "ヘルプ トピック(&H)", "ヘルプの目次を表示します。",
+         "ヘルプ トピック", QKeySequence(Qt::Key_F1)},
+        {Command::contextHelp, "ヘルプ(&W)", "クリックした部分の説明を表示します。", "ヘルプ",
+         QKeySequence(Qt::SHIFT | Qt::Key_F1)},
+        {Command::about,
+         "ﾊﾞｰｼﾞｮﾝ情報(&A)...",
+         "ﾌﾟﾛｸﾞﾗﾑの情報とﾊﾞｰｼﾞｮﾝを表示します。",
+         "ﾊﾞｰｼﾞｮﾝ情報",
+         {}},
     };
 }
 

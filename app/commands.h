@@ -47,8 +47,11 @@ enum class Command {
     statusBar,
     messages,
     detailFile,
+    helpTopics,
+    contextHelp,
+    about,
 };
-inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::detailFile) + 1;
+inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::about) + 1;
 
 using CommandActions = std::array<QAction*, kCommandCount>;
 

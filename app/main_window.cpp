@@ -53,6 +53,7 @@ MainWindow::MainWindow(QSettings& settings, std::string programFolder, QWidget* 
     buildMenus();
     buildToolBar();
     connectCommands();
+    setUpHelp();
     documentReplaced();
 }
 
@@ -107,6 +108,11 @@ void MainWindow::buildMenus() {
     results->setStatusTip(QStringLiteral("全ﾍﾟｰｼﾞの検定比と判定の一覧を表示します。"));
     view->addAction(results);
     add(view, {detailFile});
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    add(help, {helpTopics, contextHelp});
+    help->addSeparator();
+    add(help, {about});
 }
 
 void MainWindow::buildToolBar() {
@@ -119,7 +125,8 @@ void MainWindow::buildToolBar() {
         {filePrint},
         {insertPage, calculatePage},
         {firstPage, previousPage, jump, nextPage, lastPage},
-        {deletePage}};
+        {deletePage},
+        {about, contextHelp}};
     for (const auto& group : groups) {
         if (!toolBar_->actions().isEmpty()) {
             toolBar_->addSeparator();

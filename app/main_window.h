@@ -20,6 +20,7 @@ class QPrinter;
 
 namespace kesto::app {
 
+class HelpWindow;
 class MessageWindow;
 class PageView;
 class ResultsWindow;
@@ -102,6 +103,12 @@ class MainWindow : public QMainWindow {
     void jumpToMessage(const QString& line);
     void openDetailFile();
 
+    // --- Help (app/help_commands.cpp) ------------------------------------------------------
+    // Shows the help at "file.html" or "file.html#anchor".
+    void showHelp(const QString& topic);
+    HelpWindow* helpWindow() const { return help_; }
+    void showAbout();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -110,6 +117,7 @@ class MainWindow : public QMainWindow {
   private:
     void buildMenus();
     void buildToolBar();
+    void setUpHelp();
     void connectCommands();
     void rebuildRecentFiles();
     // After a new or opened document: nothing to undo, messages of the old one gone.
@@ -142,6 +150,7 @@ class MainWindow : public QMainWindow {
     QAction* recentEnd_ = nullptr;  // the separator after the recent files
     QList<QAction*> recentActions_;
     QToolBar* toolBar_ = nullptr;
+    HelpWindow* help_ = nullptr;  // made when first asked for
 };
 
 }  // namespace kesto::app

@@ -131,6 +131,20 @@ void drawCurvedArrow(QPainter& p, bool forward) {
     p.drawPolygon(QPolygonF{QPointF(28, 7), QPointF(29, 19), QPointF(18, 17)});
 }
 
+// A white sign on a blue disc.
+void drawSign(QPainter& p, const QString& sign) {
+    const QRectF disc(4, 4, 24, 24);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kArrow);
+    p.drawEllipse(disc);
+    QFont font = p.font();
+    font.setBold(true);
+    font.setPixelSize(18);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(disc, Qt::AlignCenter, sign);
+}
+
 }  // namespace
 
 QIcon toolbarIcon(Command command) {
@@ -185,6 +199,12 @@ QIcon toolbarIcon(Command command) {
             break;
         case Command::redo:
             drawCurvedArrow(p, true);
+            break;
+        case Command::about:
+            drawSign(p, QStringLiteral("i"));
+            break;
+        case Command::contextHelp:
+            drawSign(p, QStringLiteral("?"));
             break;
         default:
             return {};

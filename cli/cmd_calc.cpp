@@ -1,10 +1,12 @@
 // calc: opens a document as the program does, calculates every page and prints the results.
 #include <filesystem>
 #include <iostream>
+#include <memory>
 
 #include "base/json_writer.h"
 #include "base/text_format.h"
 #include "calc/calculation_commands.h"
+#include "calc/page_calculation.h"
 #include "command.h"
 #include "document/detail_file.h"
 #include "document/open_document.h"
@@ -133,14 +135,14 @@ int runCalc(const std::vector<std::string>& args) {
     }
     const std::string& path = parsed.positional[0];
     const std::string programFolder = programFolderOf(parsed);
-    DocumentData doc;
+    DocumentData& doc = keptUntilExit(std::make_unique<DocumentData>());
     for (const std::string& problem : openDocument(path, programFolder, doc)) {
         std::cerr << problem << "\n";
     }
     CKestoCnt& cnt = doc.conditions;
-    std::vector<std::string> messageLines;
     if (parsed.has("--detail")) {
         cnt.writeDetailFile = 1;
+        std::vector<std::string> messageLines;
         calculateAllPages(
             cnt, doc.unitSystem,
             detailHeader(std::filesystem::absolute(path).string(), cnt, doc.unitSystem),
@@ -148,13 +150,24 @@ int runCalc(const std::vector<std::string>& args) {
         writeFileAtomic(parsed.value("--detail"), detailFileBytes(cnt.detailLines),
                         Flush::bySystem);
     } else {
-        recalculateOnOpen(cnt, doc.unitSystem, messageLines);
+        // As recalculateOnOpen, without its message list: the lines are written from the
+        // pages below, which spares a second copy of every message of a large building. Only
+        // the JSON shows combination results; otherwise a page drops them once calculated.
+        const bool keepCombinations = parsed.has("--json");
+        for (CKesto& page : cnt.pages) {
+            calculatePage(cnt, page, doc.unitSystem);
+            if (!keepCombinations) {
+                page.clearComboResults();
+                page.clearUltimateComboResults();
+            }
+        }
     }
 
     bool findings = false;
     for (const CKesto& page : cnt.pages) {
         findings = hasFindings(page) || findings;
     }
+    std::vector<std::string> pageLines;
     BlockOutput output;
     if (parsed.has("--json")) {
         JsonWriter w(output.text);
@@ -169,15 +182,28 @@ int runCalc(const std::vector<std::string>& args) {
         }
         w.endArray();
         w.key("messageLines");
-        w.value(messageLines);
+        w.beginArray();
+        for (const CKesto& page : cnt.pages) {
+            pageLines.clear();
+            collectMessages(page, pageLines);
+            for (const std::string& line : pageLines) {
+                w.value(line);
+            }
+            output.flushWhenFull();
+        }
+        w.endArray();
         w.endObject();
         output.text += '\n';
     } else if (parsed.has("--csv")) {
         output.text = writeResultsTable(cnt);
     } else {
-        for (const std::string& line : messageLines) {
-            output.text += line;
-            output.text += '\n';
+        for (const CKesto& page : cnt.pages) {
+            pageLines.clear();
+            collectMessages(page, pageLines);
+            for (const std::string& line : pageLines) {
+                output.text += line;
+                output.text += '\n';
+            }
             output.flushWhenFull();
         }
         for (const CKesto& page : cnt.pages) {

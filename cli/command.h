@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -46,5 +47,16 @@ ParsedArgs parseArgs(const std::vector<std::string>& args, const std::vector<std
 
 // The program folder: "--program-folder DIR" or else the folder of the executable.
 std::string programFolderOf(const ParsedArgs& args);
+
+// Leaves `object` to the end of the process, for a command that runs once per process. A large
+// building is millions of allocations: freeing them one by one when the command ends takes
+// longer than reading them, while the system takes the memory back at once. The object stays
+// reachable from here until then, so that leak checkers do not count it.
+template <class T>
+T& keptUntilExit(std::unique_ptr<T> object) {
+    static T* kept = nullptr;
+    kept = object.release();
+    return *kept;
+}
 
 }  // namespace kesto::cli

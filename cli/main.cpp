@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "command.h"
+#include "platform/memory_pages.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ void printUsage(std::ostream& os) {
 
 int main(int argc, char** argv) {
     using namespace kesto::cli;
+    kesto::restartWithLargeMemoryPages(argv);
     if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
         printUsage(argc < 2 ? std::cerr : std::cout);
         return argc < 2 ? kExitFailure : kExitOk;

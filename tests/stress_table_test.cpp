@@ -206,6 +206,17 @@ TEST(StressTable, HugeOrHopelessTablesStopEarly) {
     const auto result = importStressTable(hopeless, doc.conditions, doc.unitSystem, false);
     ASSERT_EQ(result.problems.size(), 1001u);
     EXPECT_EQ(problemLines(result).back(), "1002: 問題が多いため、ここから先は調べていません");
+    // A malformed quote on every line: the first thousand are listed, the others counted.
+    std::string quotes = "mark,dir,case,N,M,Q\n";
+    for (int i = 0; i < 250000; ++i) {
+        quotes += "\"C1\"x,X,G,1,2,3\n";
+    }
+    const auto damaged = importStressTable(quotes, doc.conditions, doc.unitSystem, false);
+    const auto lines = problemLines(damaged);
+    ASSERT_EQ(lines.size(), 1001u);
+    EXPECT_EQ(lines[0], "2: 閉じた引用符（\"）の後に文字があります");
+    EXPECT_EQ(lines[999], "1001: 閉じた引用符（\"）の後に文字があります");
+    EXPECT_EQ(lines[1000], "1002: …ほか249000件の問題があります");
     const auto huge =
         importStressTable(std::string((64 << 20) + 1, ','), doc.conditions, doc.unitSystem, false);
     EXPECT_EQ(problemLines(huge), std::vector<std::string>{"1: 表が大きすぎます（64MBまで）"});

@@ -100,7 +100,8 @@ void ArchiveReader::ignoredReal(double& v, const char* what) {
 
 void ArchiveReader::text(std::string& v, const char* what) {
     const std::size_t start = pos_;
-    const std::string expected = std::string("string ") + what;
+    // Built only for a message: every field of every page passes here.
+    const auto expected = [what] { return std::string("string ") + what; };
     bool wide = false;
     std::size_t length = readU8(what);
     if (length == 0xFF) {
@@ -119,7 +120,7 @@ void ArchiveReader::text(std::string& v, const char* what) {
     }
     const std::size_t bytes = wide ? length * 2 : length;
     if (data_.size() - pos_ < bytes) {
-        fail(start, expected,
+        fail(start, expected(),
              "its length " + std::to_string(length) + " runs past the end of the file");
     }
     const std::string_view raw = data_.substr(pos_, bytes);
@@ -127,13 +128,13 @@ void ArchiveReader::text(std::string& v, const char* what) {
     if (wide) {
         decoded = decodeUtf16le(raw);
         if (decoded && !encodeCp932(*decoded)) {
-            fail(start, expected, "a wide string holds a character without a code page 932 code");
+            fail(start, expected(), "a wide string holds a character without a code page 932 code");
         }
     } else {
         decoded = decodeCp932(raw);
     }
     if (!decoded) {
-        fail(start, expected,
+        fail(start, expected(),
              "the text is not valid code page 932 and could not be kept byte for byte: " +
                  hexBytes(raw));
     }
@@ -174,46 +175,46 @@ void ArchiveReader::skipStrings(const char* what) {
 
 void ArchiveReader::readObjectTag(const char* className) {
     const std::size_t start = pos_;
-    const std::string expected = std::string("a record of class ") + className;
+    const auto expected = [className] { return std::string("a record of class ") + className; };
     const std::uint16_t tag = readU16(className);
     std::uint32_t classIndex = 0;
     if (tag == kNewClassTag) {
         const std::uint16_t schema = readU16("schema");
         const std::uint16_t length = readU16("class name length");
         if (length > kMaxClassName) {
-            fail(start, expected,
+            fail(start, expected(),
                  "class name of " + std::to_string(length) + " bytes, at most 63 are allowed");
         }
         need(length, "class name");
         const std::string name(data_.substr(pos_, length));
         pos_ += length;
         if (name != className) {
-            fail(start, expected, "found class \"" + name + "\"");
+            fail(start, expected(), "found class \"" + name + "\"");
         }
         if (schema != 0) {
-            fail(start, expected, "schema " + std::to_string(schema) + ", only 0 is known");
+            fail(start, expected(), "schema " + std::to_string(schema) + ", only 0 is known");
         }
         classes_.emplace(mapCount_++, className);
     } else {
         if (tag == kBigObjectTag) {
             const std::uint32_t big = readU32(className);
             if ((big & kBigClassTag) == 0) {
-                fail(start, expected, "a reference to the earlier object " + std::to_string(big));
+                fail(start, expected(), "a reference to the earlier object " + std::to_string(big));
             }
             classIndex = big & ~kBigClassTag;
         } else if (tag & kClassTag) {
             classIndex = tag & ~kClassTag;
         } else if (tag == 0) {
-            fail(start, expected, "an empty object reference");
+            fail(start, expected(), "an empty object reference");
         } else {
-            fail(start, expected, "a reference to the earlier object " + std::to_string(tag));
+            fail(start, expected(), "a reference to the earlier object " + std::to_string(tag));
         }
         const auto known = classes_.find(classIndex);
         if (known == classes_.end()) {
-            fail(start, expected, "unknown class index " + std::to_string(classIndex));
+            fail(start, expected(), "unknown class index " + std::to_string(classIndex));
         }
         if (known->second != className) {
-            fail(start, expected, "found class \"" + std::string(known->second) + "\"");
+            fail(start, expected(), "found class \"" + std::string(known->second) + "\"");
         }
     }
     ++mapCount_;  // the object itself takes the next index

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace kesto {
@@ -155,6 +156,16 @@ bool appendCp932(std::string& out, std::string_view utf8) {
     char* dst = out.data() + start;
     EncodeTable& table = encodeTable();
     for (std::size_t i = 0; i < utf8.size();) {
+        // Most of a detail file is ASCII: eight such bytes are copied at once.
+        if (std::uint64_t word = 0; utf8.size() - i >= sizeof word) {
+            std::memcpy(&word, utf8.data() + i, sizeof word);
+            if ((word & 0x8080808080808080u) == 0) {
+                std::memcpy(dst, &word, sizeof word);
+                dst += sizeof word;
+                i += sizeof word;
+                continue;
+            }
+        }
         if (static_cast<unsigned char>(utf8[i]) < 0x80) {
             *dst++ = utf8[i++];
             continue;

@@ -10,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "base/message_text.h"
 #include "base/owned_list.h"
 
 namespace kesto {
@@ -24,7 +25,7 @@ enum class ListEdit {
 enum class ListAction { registerRow, modifyRow, deleteRow, moveUp, moveDown };
 
 // The question asked before a row is deleted (OK / Cancel).
-inline constexpr const char* kDeleteQuestion = "削除します。";
+inline constexpr const char* kDeleteQuestion = KESTO_MESSAGE("削除します。");
 
 template <class Row>
 class EditableList {

@@ -18,7 +18,10 @@ void JsonWriter::startValue() {
     if (levelEmpty_.empty()) {
         return;
     }
-    out_ += levelEmpty_.back() ? "\n" : ",\n";
+    if (!levelEmpty_.back()) {
+        out_ += ',';
+    }
+    out_ += '\n';
     levelEmpty_.back() = false;
     indent();
 }
@@ -67,7 +70,21 @@ void JsonWriter::value(long long v) {
 void JsonWriter::value(std::string_view text) {
     startValue();
     out_ += '"';
-    for (const char c : text) {
+    // Runs of characters that need no escape, which is nearly all, are copied whole.
+    const auto plain = [](char c) {
+        return c != '"' && c != '\\' && static_cast<unsigned char>(c) >= 0x20;
+    };
+    while (!text.empty()) {
+        std::size_t run = 0;
+        while (run < text.size() && plain(text[run])) {
+            ++run;
+        }
+        out_.append(text.data(), run);
+        if (run == text.size()) {
+            break;
+        }
+        const char c = text[run];
+        text.remove_prefix(run + 1);
         switch (c) {
             case '"':
                 out_ += "\\\"";
@@ -91,14 +108,10 @@ void JsonWriter::value(std::string_view text) {
                 out_ += "\\t";
                 break;
             default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    constexpr char kHex[] = "0123456789abcdef";
-                    out_ += "\\u00";
-                    out_ += kHex[c >> 4];
-                    out_ += kHex[c & 0xF];
-                } else {
-                    out_ += c;
-                }
+                constexpr char kHex[] = "0123456789abcdef";
+                out_ += "\\u00";
+                out_ += kHex[c >> 4];
+                out_ += kHex[c & 0xF];
         }
     }
     out_ += '"';

@@ -4,11 +4,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include "base/message_text.h"
 
 namespace kesto {
 
 // The message for a field that does not hold a number.
-inline constexpr const char* kNotANumberMessage = "数字を入力してください。";
+inline constexpr const char* kNotANumberMessage = KESTO_MESSAGE("数字を入力してください。");
 
 // A decimal number with optional sign, fraction and exponent, blanks around it allowed. Empty
 // text, trailing characters, hexadecimal, infinity and NaN are refused.

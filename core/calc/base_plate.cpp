@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "base/message_text.h"
 #include "base/text_format.h"
 #include "calc/check_message.h"
 #include "tables/material_strength.h"
@@ -254,7 +255,8 @@ int basePlateCheck(PageContext& ctx, const PlateStresses& s, int dir, int term,
     }
 
     if (governing > 1.0) {
-        addNgMessage(ctx, "ベースプレートの曲げ耐力がＮＧです", dir, term, comboName);
+        addNgMessage(ctx, KESTO_MESSAGE("ベースプレートの曲げ耐力がＮＧです"), dir, term,
+                     comboName);
     }
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/message_text.h"
 #include "base/text_format.h"
 #include "calc/check_message.h"
 #include "tables/material_strength.h"
@@ -206,7 +207,7 @@ int concreteAnchorCheck(PageContext& ctx, const CStress& c, int dir, int term, P
             out.tensionSum = std::fabs(n) / 2.0;
         }
     } else if (stressesUnderPlate(ctx, b, d, dt, at, n, m, out) == kNeutralAxisFailed) {
-        addNgMessage(ctx, "中立軸が算定できません", dir, term, c.name);
+        addNgMessage(ctx, KESTO_MESSAGE("中立軸が算定できません"), dir, term, c.name);
         const ResultCells conc = concreteCells(page, dir, term, slot);
         const ResultCells bolt = boltCells(page, dir, term, slot);
         for (const ResultCells& cells : {conc, bolt}) {
@@ -260,10 +261,10 @@ int concreteAnchorCheck(PageContext& ctx, const CStress& c, int dir, int term, P
         ctx.detailf("%f,%f,%f,%f,%f", out.tensionSum, pb, ratioT, area, ft);
     }
     if (ratioC > 1.0) {
-        addNgMessage(ctx, "コンクリート圧縮応力度がＮＧです", dir, term, c.name);
+        addNgMessage(ctx, KESTO_MESSAGE("コンクリート圧縮応力度がＮＧです"), dir, term, c.name);
     }
     if (ratioT > 1.0) {
-        addNgMessage(ctx, "アンカーボルト引張耐力がＮＧです", dir, term, c.name);
+        addNgMessage(ctx, KESTO_MESSAGE("アンカーボルト引張耐力がＮＧです"), dir, term, c.name);
     }
     return 0;
 }

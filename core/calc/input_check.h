@@ -4,11 +4,13 @@
 // near the bound: the input cells take at most 99999.
 #pragma once
 
+#include "base/message_text.h"
 #include "calc/page_context.h"
 
 namespace kesto {
 
-inline constexpr const char* kNonFiniteInputMessage = "入力値に数値として扱えない値があります";
+inline constexpr const char* kNonFiniteInputMessage =
+    KESTO_MESSAGE("入力値に数値として扱えない値があります");
 
 inline constexpr double kLargestMagnitude = 1e15;
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/message_text.h"
 #include "base/text_format.h"
 #include "calc/base_plate.h"
 #include "calc/concrete_anchor.h"
@@ -65,7 +66,8 @@ void writePageHeader(const PageContext& ctx) {
 
 void addMissing(CKesto& page, const void* row, const char* caption, const std::string& name) {
     if (row == nullptr) {
-        page.errorMessages.push_back(strprintf("%s%s", caption, name.c_str()) + "は未登録です");
+        page.errorMessages.push_back(
+            strprintf(KESTO_MESSAGE("%s%sは未登録です"), caption, name.c_str()));
     }
 }
 

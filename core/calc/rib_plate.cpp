@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/message_text.h"
 #include "base/text_format.h"
 #include "calc/check_message.h"
 #include "tables/material_strength.h"
@@ -159,10 +160,12 @@ int ribPlateCheck(PageContext& ctx, const PlateStresses& s, int dir, int term,
         ctx.detailf("%f,%f,%f,%f,%f,%f", lw, effective, r2, qr, weld, fs);
     }
     if (r1 > 1.0) {
-        addNgMessage(ctx, "リブプレートのせん断応力度がＮＧです", dir, term, comboName);
+        addNgMessage(ctx, KESTO_MESSAGE("リブプレートのせん断応力度がＮＧです"), dir, term,
+                     comboName);
     }
     if (r2 > 1.0) {
-        addNgMessage(ctx, "リブプレートの隅肉溶接長がＮＧです", dir, term, comboName);
+        addNgMessage(ctx, KESTO_MESSAGE("リブプレートの隅肉溶接長がＮＧです"), dir, term,
+                     comboName);
     }
     return 0;
 }

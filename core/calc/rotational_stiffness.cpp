@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "base/message_text.h"
 #include "base/numbers.h"
 #include "base/text_format.h"
 #include "base/units.h"
@@ -46,13 +47,13 @@ CKesto stiffnessPage(const CKesto& current, const CKesto& values) {
 
 std::optional<std::string> stiffnessMaterialProblem(const CKestoCnt& cnt, const CKesto& page) {
     if (findAnchorBolt(cnt, page.boltName) == nullptr) {
-        return "アンカーボルト形状が異常です。";
+        return KESTO_MESSAGE("アンカーボルト形状が異常です。");
     }
     if (findSteelGrade(cnt, page.boltSteelGrade) == nullptr) {
-        return "アンカーボルト材質が異常です。";
+        return KESTO_MESSAGE("アンカーボルト材質が異常です。");
     }
     if (findConcrete(cnt, page.concreteGrade) == nullptr) {
-        return "コンクリート材質が異常です。";
+        return KESTO_MESSAGE("コンクリート材質が異常です。");
     }
     return std::nullopt;
 }

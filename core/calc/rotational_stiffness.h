@@ -6,11 +6,12 @@
 #include <optional>
 #include <string>
 
+#include "base/message_text.h"
 #include "model/conditions.h"
 
 namespace kesto {
 
-inline constexpr const char* kZeroBoltLengthMessage = "アンカーボルト長さが０です。";
+inline constexpr const char* kZeroBoltLengthMessage = KESTO_MESSAGE("アンカーボルト長さが０です。");
 
 // The temporary page of the stiffness check: a new page that takes the bolt grade and the
 // concrete grade of `current` and the shape fields of `values`.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/message_text.h"
 #include "calc/input_check.h"
 #include "tables/lookup.h"
 
@@ -33,32 +34,32 @@ std::optional<std::string> validateShape(const CKesto& page, const CSteel& secti
     const double eD = (page.plateD - h) / 2;
     const double eB = (page.plateB - b) / 2;
     if (page.plateD - h <= 0 || page.plateB - b <= 0) {
-        return "ベースプレートが柱より小さい";
+        return KESTO_MESSAGE("ベースプレートが柱より小さい");
     }
     if (page.plateD <= 0 || page.plateB <= 0 || page.plateT <= 0) {
-        return "ベースプレート形状が異常です";
+        return KESTO_MESSAGE("ベースプレート形状が異常です");
     }
     if (page.boltCountX == 0 || (page.columnKind == 0 && page.boltCountY == 0)) {
-        return "アンカーボルト本数が０です";
+        return KESTO_MESSAGE("アンカーボルト本数が０です");
     }
     if (page.boltGaugeX <= 0 || page.boltGaugeX >= eD ||
         (page.boltCountY != 0 && (page.boltGaugeY <= 0 || page.boltGaugeY >= eB))) {
-        return "アンカーボルトのゲージが異常です";
+        return KESTO_MESSAGE("アンカーボルトのゲージが異常です");
     }
     if ((page.ribCountX != 0 || page.ribCountY != 0) && (page.ribH <= 0 || page.ribT <= 0)) {
-        return "リブプレート形状が異常です";
+        return KESTO_MESSAGE("リブプレート形状が異常です");
     }
     if (page.ribCountX != 0 && (page.ribGaugeY < eB || page.ribGaugeY > eB + b)) {
-        return "リブプレートのＹ方向ゲージが異常です";
+        return KESTO_MESSAGE("リブプレートのＹ方向ゲージが異常です");
     }
     if (page.ribCountY != 0 && (page.ribGaugeX < eD || page.ribGaugeX > eD + h)) {
-        return "リブプレートのＸ方向ゲージが異常です";
+        return KESTO_MESSAGE("リブプレートのＸ方向ゲージが異常です");
     }
     if (countOutOfRange(page.boltCountX) || countOutOfRange(page.boltCountY)) {
-        return "アンカーボルト本数が異常です";
+        return KESTO_MESSAGE("アンカーボルト本数が異常です");
     }
     if (countOutOfRange(page.ribCountX) || countOutOfRange(page.ribCountY)) {
-        return "リブプレート枚数が異常です";
+        return KESTO_MESSAGE("リブプレート枚数が異常です");
     }
     if (!allFinite(page)) {
         return kNonFiniteInputMessage;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "base/message_text.h"
 #include "model/conditions.h"
 
 namespace kesto {
@@ -13,7 +14,7 @@ namespace kesto {
 // The largest bolt or rib count a document stores (16 bits).
 inline constexpr int kMaxStoredCount = 65535;
 
-inline constexpr const char* kSelectColumnSectionMessage = "柱鋼材を選択して下さい";
+inline constexpr const char* kSelectColumnSectionMessage = KESTO_MESSAGE("柱鋼材を選択して下さい");
 
 // The section row named by `columnSection` in the table of `columnKind` (H-shapes for 1,
 // square tubes otherwise); none for an empty name, a name beginning with "-" or a missing one.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/message_text.h"
 #include "base/text_format.h"
 #include "calc/check_message.h"
 #include "tables/material_strength.h"
@@ -94,7 +95,7 @@ void shearCheck(PageContext& ctx, const CStress& c, double tensionSum, int dir, 
         page.ratioShear[dir][slot] = kImpossibleRatio;
         page.shearQa[dir][slot] = 0.0;
         page.shearQD[dir][slot] = q;
-        addNgMessage(ctx, "ｱﾝｶｰﾎﾞﾙﾄでせん断力を負担できません", dir, term, c.name);
+        addNgMessage(ctx, KESTO_MESSAGE("ｱﾝｶｰﾎﾞﾙﾄでせん断力を負担できません"), dir, term, c.name);
     } else {
         ratio = finiteRatio(q / qa);
         if (page.ratioShear[dir][slot] < ratio) {
@@ -104,7 +105,7 @@ void shearCheck(PageContext& ctx, const CStress& c, double tensionSum, int dir, 
         }
     }
     if (ratio > 1.0) {
-        addNgMessage(ctx, "せん断耐力がＮＧです", dir, term, c.name);
+        addNgMessage(ctx, KESTO_MESSAGE("せん断耐力がＮＧです"), dir, term, c.name);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/message_text.h"
 #include "base/text_format.h"
 #include "calc/check_message.h"
 #include "calc/ultimate_common.h"
@@ -61,7 +62,7 @@ double bendingRatio(PageContext& ctx, const StrengthCase& s, int dir, const std:
     const double alpha = ult::alphaOf(ctx.cnt, dir);
     double r1 = kImpossibleRatio;
     if (isZero(s.mu)) {
-        addNgMessage(ctx, "柱脚の軸力制限を超えた", dir, kUltimateTerm, name);
+        addNgMessage(ctx, KESTO_MESSAGE("柱脚の軸力制限を超えた"), dir, kUltimateTerm, name);
     } else {
         r1 = alpha * s.column.mpc / s.mu;
     }
@@ -76,10 +77,11 @@ double bendingRatio(PageContext& ctx, const StrengthCase& s, int dir, const std:
 
 void strengthMessages(PageContext& ctx, int dir, const std::string& name, double r1, double r2) {
     if (r1 > 1.0) {
-        addNgMessage(ctx, "柱脚の終局曲げ耐力がＮＧです", dir, kUltimateTerm, name);
+        addNgMessage(ctx, KESTO_MESSAGE("柱脚の終局曲げ耐力がＮＧです"), dir, kUltimateTerm, name);
     }
     if (r2 > 1.0) {
-        addNgMessage(ctx, "柱脚の終局せん断耐力がＮＧです", dir, kUltimateTerm, name);
+        addNgMessage(ctx, KESTO_MESSAGE("柱脚の終局せん断耐力がＮＧです"), dir, kUltimateTerm,
+                     name);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/message_text.h"
 #include "base/text_format.h"
 #include "calc/check_message.h"
 #include "calc/ultimate_common.h"
@@ -146,7 +147,7 @@ void checkConcreteFailure(PageContext& ctx, int dir, int sense) {
     }
 
     if (ng) {
-        addNgMessage(ctx, "コンクリートの破壊防止がＮＧです", dir, kUltimateTerm,
+        addNgMessage(ctx, KESTO_MESSAGE("コンクリートの破壊防止がＮＧです"), dir, kUltimateTerm,
                      ult::senseLabel(sense));
     }
 }

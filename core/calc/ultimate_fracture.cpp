@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/message_text.h"
 #include "base/text_format.h"
 #include "calc/check_message.h"
 #include "calc/ultimate_common.h"
@@ -66,7 +67,7 @@ void checkPlateFracture(PageContext& ctx, int dir, int sense) {
     }
 
     if (r1 > 1.0 || r2 > 1.0 || r3 > 1.0) {
-        addNgMessage(ctx, "ベースプレートの破断防止がＮＧです", dir, kUltimateTerm,
+        addNgMessage(ctx, KESTO_MESSAGE("ベースプレートの破断防止がＮＧです"), dir, kUltimateTerm,
                      ult::senseLabel(sense));
     }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/message_text.h"
 #include "base/text_format.h"
 #include "calc/check_message.h"
 #include "calc/concrete_anchor.h"
@@ -35,7 +36,7 @@ int senseStresses(PageContext& ctx, int dir, const std::string& name, double b, 
     } else {
         status = stressesUnderPlate(ctx, b, d, dts, at, n, std::fabs(m), out);
         if (status != 0) {
-            addNgMessage(ctx, "中立軸が算定できません", dir, kUltimateTerm, name);
+            addNgMessage(ctx, KESTO_MESSAGE("中立軸が算定できません"), dir, kUltimateTerm, name);
         }
     }
     if (ctx.detailOn()) {
@@ -92,7 +93,7 @@ void checkYieldSense(PageContext& ctx, int dir, int sense) {
         ctx.detailf("%f,%f,%f,%f", column.mpc, my, r1, alpha);
     }
     if (r1 > 1.0) {
-        addNgMessage(ctx, "柱脚の降伏曲げ耐力がＮＧです", dir, kUltimateTerm, name);
+        addNgMessage(ctx, KESTO_MESSAGE("柱脚の降伏曲げ耐力がＮＧです"), dir, kUltimateTerm, name);
     }
 
     const double at = nt * (ctx.bolt != nullptr ? ctx.bolt->shankArea : 0);
@@ -107,7 +108,8 @@ void checkYieldSense(PageContext& ctx, int dir, int sense) {
     double r2 = kImpossibleRatio;
     if (isZero(qy)) {
         failSenseShear(page, dir);
-        addNgMessage(ctx, "ｱﾝｶｰﾎﾞﾙﾄでせん断力を負担できません", dir, kUltimateTerm, name);
+        addNgMessage(ctx, KESTO_MESSAGE("ｱﾝｶｰﾎﾞﾙﾄでせん断力を負担できません"), dir, kUltimateTerm,
+                     name);
     } else {
         r2 = std::fabs(qm) / qy;
         ult::storeIfLarger(page, dir, kRatioUlt17, r2, {{kUltQuSense, qy}, {kUltQm, qm}});
@@ -117,7 +119,7 @@ void checkYieldSense(PageContext& ctx, int dir, int sense) {
         ctx.detailf("%f,%f,%f", qm, qy, r2);
     }
     if (r2 > 1.0) {
-        addNgMessage(ctx, "柱脚のせん断耐力がＮＧです", dir, kUltimateTerm, name);
+        addNgMessage(ctx, KESTO_MESSAGE("柱脚のせん断耐力がＮＧです"), dir, kUltimateTerm, name);
     }
 
     if (ctx.cnt.route3NgCheck == 0) {
@@ -147,10 +149,12 @@ void checkYieldSense(PageContext& ctx, int dir, int sense) {
     }
 
     if (r3 > 1.0) {
-        addNgMessage(ctx, "コンクリート圧縮応力度がＮＧです", dir, kUltimateTerm, name);
+        addNgMessage(ctx, KESTO_MESSAGE("コンクリート圧縮応力度がＮＧです"), dir, kUltimateTerm,
+                     name);
     }
     if (r4 > 1.0) {
-        addNgMessage(ctx, "アンカーボルト引張耐力がＮＧです", dir, kUltimateTerm, name);
+        addNgMessage(ctx, KESTO_MESSAGE("アンカーボルト引張耐力がＮＧです"), dir, kUltimateTerm,
+                     name);
     }
 }
 
@@ -178,13 +182,14 @@ double checkUltimateShear(PageContext& ctx, const CStress& c, double tensionSum,
         page.ultimateResults[kRatioUlt15][dir] = kImpossibleRatio;
         page.ultimateResults[kUltQa][dir] = 0;
         page.ultimateResults[kUltQd][dir] = 0;
-        addNgMessage(ctx, "ｱﾝｶｰﾎﾞﾙﾄでせん断力を負担できません", dir, kUltimateTerm, c.name);
+        addNgMessage(ctx, KESTO_MESSAGE("ｱﾝｶｰﾎﾞﾙﾄでせん断力を負担できません"), dir, kUltimateTerm,
+                     c.name);
     } else {
         r = qd / qa;
         ult::storeIfLarger(page, dir, kRatioUlt15, r, {{kUltQa, qa}, {kUltQd, qd}});
     }
     if (r > 1.0) {
-        addNgMessage(ctx, "せん断耐力がＮＧです", dir, kUltimateTerm, c.name);
+        addNgMessage(ctx, KESTO_MESSAGE("せん断耐力がＮＧです"), dir, kUltimateTerm, c.name);
     }
     return qa;
 }

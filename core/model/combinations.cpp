@@ -1,7 +1,9 @@
 #include "model/combinations.h"
 
-#include <cctype>
+#include <algorithm>
 #include <charconv>
+#include <iterator>
+#include <string_view>
 
 namespace kesto {
 namespace {
@@ -15,7 +17,7 @@ bool isAsciiLetter(char c) {
 }
 
 // The C library's decimal reading: the longest valid prefix, 0 when there is none.
-double numberOf(const std::string& text) {
+double numberOf(std::string_view text) {
     double value = 0.0;
     const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     (void)ptr;
@@ -24,37 +26,30 @@ double numberOf(const std::string& text) {
 
 struct Term {
     double coefficient = 1.0;
-    std::string symbol;
+    std::string_view symbol;
 };
 
-Term parseTerm(const std::string& term) {
+// `term` holds no white space. Views rather than strings: every page evaluates every
+// expression, and copying their pieces cost more than the arithmetic.
+Term parseTerm(std::string_view term) {
     Term t;
-    std::string factor;
-    auto close = [&] {
-        bool symbol = false;
-        for (char c : factor) {
-            symbol = symbol || isAsciiLetter(c);
-        }
-        if (symbol) {
+    auto close = [&](std::string_view factor) {
+        if (std::any_of(factor.begin(), factor.end(), isAsciiLetter)) {
             t.symbol = factor;
         } else {
             t.coefficient *= numberOf(factor);
         }
-        factor.clear();
     };
-    for (char c : term) {
-        if (isSpace(c)) {
-            continue;
-        }
-        if (c == '*' && !factor.empty()) {
-            close();
-        } else {
-            // A '*' that starts a factor belongs to it.
-            factor += c;
+    std::size_t factorStart = 0;
+    for (std::size_t i = 0; i < term.size(); ++i) {
+        // A '*' that starts a factor belongs to it.
+        if (term[i] == '*' && i > factorStart) {
+            close(term.substr(factorStart, i - factorStart));
+            factorStart = i + 1;
         }
     }
-    if (!factor.empty()) {
-        close();
+    if (factorStart < term.size()) {
+        close(term.substr(factorStart));
     }
     return t;
 }
@@ -65,40 +60,45 @@ bool evaluateExpression(const CKestoCnt& cnt, const CKesto& page, const std::str
                         int dir, int gammaIndex, CStress& result) {
     result = CStress{expression, 0.0, 0.0, 0.0};
     bool ok = true;
-    auto evaluateTerm = [&](const std::string& text, double sign) {
+    auto evaluateTerm = [&](std::string_view text, double sign) {
         Term t = parseTerm(text);
         if (gammaIndex != 0 && t.symbol == cnt.gammaStressName) {
             t.coefficient *= gammaIndex == 1 ? cnt.gammaX : cnt.gammaY;
         }
-        const CStress* basic = t.symbol.empty() ? nullptr : page.findBasicStress(dir, t.symbol);
+        // Symbols are short: the string stays in place, without an allocation.
+        const std::string symbol(t.symbol);
+        const CStress* basic = symbol.empty() ? nullptr : page.findBasicStress(dir, symbol);
         if (basic == nullptr) {
             ok = false;
             return;
         }
-        const auto f = cnt.factorsOf(t.symbol);
+        const auto f = cnt.factorsOf(symbol);
         result.m += f.m * basic->m * t.coefficient * sign;
         result.n += f.n * basic->n * t.coefficient * sign;
         result.q += f.q * basic->q * t.coefficient * sign;
     };
 
-    std::string term;
+    // Blanks may stand anywhere, even inside a number; most expressions hold none.
+    std::string compact;
+    std::string_view text = expression;
+    if (std::any_of(text.begin(), text.end(), isSpace)) {
+        std::copy_if(text.begin(), text.end(), std::back_inserter(compact),
+                     [](char c) { return !isSpace(c); });
+        text = compact;
+    }
+    std::size_t termStart = 0;
     double sign = 1.0;
-    for (char c : expression) {
-        if (isSpace(c)) {
-            continue;
-        }
-        if (c == '+' || c == '-') {
-            if (!term.empty()) {
-                evaluateTerm(term, sign);
-                term.clear();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '+' || text[i] == '-') {
+            if (i > termStart) {
+                evaluateTerm(text.substr(termStart, i - termStart), sign);
             }
-            sign = c == '+' ? 1.0 : -1.0;
-        } else {
-            term += c;
+            sign = text[i] == '+' ? 1.0 : -1.0;
+            termStart = i + 1;
         }
     }
-    if (!term.empty()) {
-        evaluateTerm(term, sign);
+    if (termStart < text.size()) {
+        evaluateTerm(text.substr(termStart), sign);
     }
     return ok;
 }

@@ -9,11 +9,12 @@
 
 #include <string>
 
+#include "base/message_text.h"
 #include "model/conditions.h"
 
 namespace kesto {
 
-inline constexpr const char* kComboErrorMessage = "組み合わせ応力の設定が異常です";
+inline constexpr const char* kComboErrorMessage = KESTO_MESSAGE("組み合わせ応力の設定が異常です");
 
 // Evaluates one expression against the basic list of `dir`. gammaIndex is 0 for the long- and
 // short-term lists, 1 for the ultimate list of X and 2 for that of Y. Returns false when a term

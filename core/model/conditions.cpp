@@ -1,10 +1,31 @@
 #include "model/conditions.h"
 
+#include <string_view>
+
 namespace kesto {
+namespace {
+
+// Whether symbolOf(label) is `symbol`, without building the symbol: every term of every
+// combination of every page looks its case up here.
+bool hasSymbol(std::string_view label, std::string_view symbol) {
+    std::size_t matched = 0;
+    for (const char c : label.substr(0, label.find(':'))) {
+        if (c == ' ') {
+            continue;
+        }
+        if (matched == symbol.size() || symbol[matched] != c) {
+            return false;
+        }
+        ++matched;
+    }
+    return matched == symbol.size();
+}
+
+}  // namespace
 
 CKestoCnt::Factors CKestoCnt::factorsOf(const std::string& symbol) const {
     for (const CStressName& s : stressNames) {
-        if (symbolOf(s.label) == symbol) {
+        if (hasSymbol(s.label, symbol)) {
             return {s.factorM, s.factorQ, s.factorN};
         }
     }

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "base/archive.h"
+#include "base/message_text.h"
 #include "model/conditions.h"
 
 namespace kesto {
@@ -19,9 +20,9 @@ inline constexpr const char* kFormatVersion = "1.04";
 inline constexpr const char* kFormatSignature = "Kesto 1.04";
 inline constexpr const char* kDefaultsFileName = "KestoBase.def";
 
-inline constexpr const char* kNotKestoMessage = "Kestoのデータではありません。";
+inline constexpr const char* kNotKestoMessage = KESTO_MESSAGE("Kestoのデータではありません。");
 inline constexpr const char* kNewerVersionMessage =
-    "データの読み込み異常です。\nプログラムをバージョンアップして下さい。";
+    KESTO_MESSAGE("データの読み込み異常です。\nプログラムをバージョンアップして下さい。");
 
 // A file that is a foreign document or comes from a newer program; what() is the message the
 // user is shown.

@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "base/editable_list.h"
+#include "base/message_text.h"
 #include "model/conditions.h"
 
 namespace kesto {
 
-inline constexpr const char* kDuplicateSymbolMessage = "同じ符号が登録されています。";
+inline constexpr const char* kDuplicateSymbolMessage =
+    KESTO_MESSAGE("同じ符号が登録されています。");
 
 // What the stress conditions dialog edits: the stress cases, the combination lists and the
 // case multiplied by γ; with them each page's basic stresses ([page][dir]). Empty page

@@ -9,6 +9,7 @@
 
 #include "base/codepage.h"
 #include "base/csv.h"
+#include "base/message_text.h"
 #include "base/text_format.h"
 #include "model/new_document.h"
 
@@ -98,22 +99,24 @@ class TableImport {
 
     StressTableImport run(std::string_view bytes) {
         if (bytes.size() > kLargestStressTable) {
-            problem(1, strprintf("表が大きすぎます（%zuMBまで）", kLargestStressTable >> 20));
+            problem(1, strprintf(KESTO_MESSAGE("表が大きすぎます（%zuMBまで）"),
+                                 kLargestStressTable >> 20));
             return finish();
         }
         const SpreadsheetText text = decodeSpreadsheetText(bytes);
         if (!text.utf8) {
-            problem(text.badLine, "UTF-8でもシフトJIS（コードページ932）でもない文字があります");
+            problem(text.badLine,
+                    KESTO_MESSAGE("UTF-8でもシフトJIS（コードページ932）でもない文字があります"));
             return finish();
         }
         CsvTable table = parseCsv(*text.utf8);
         for (const CsvProblem& p : table.problems) {
             problem(p.line, p.kind == CsvProblem::unclosedQuote
-                                ? "引用符（\"）が閉じていません"
-                                : "閉じた引用符（\"）の後に文字があります");
+                                ? KESTO_MESSAGE("引用符（\"）が閉じていません")
+                                : KESTO_MESSAGE("閉じた引用符（\"）の後に文字があります"));
         }
         if (table.records.empty()) {
-            problem(1, "見出しの行がありません");
+            problem(1, KESTO_MESSAGE("見出しの行がありません"));
             return finish();
         }
         if (!readHeader(table.records.front())) {
@@ -121,7 +124,9 @@ class TableImport {
         }
         for (std::size_t i = 1; i < table.records.size(); ++i) {
             if (result_.problems.size() >= kMostProblems) {
-                problem(table.records[i].line, "問題が多いため、ここから先は調べていません");
+                result_.problems.push_back(
+                    {table.records[i].line,
+                     KESTO_MESSAGE("問題が多いため、ここから先は調べていません")});
                 break;
             }
             readRow(table.records[i]);
@@ -133,13 +138,23 @@ class TableImport {
     }
 
   private:
+    // A damaged file may hold a malformed quote on each of millions of lines: the list keeps
+    // the first problems and counts the others.
     void problem(int line, std::string text) {
-        result_.problems.push_back({line, std::move(text)});
+        if (result_.problems.size() < kMostProblems) {
+            result_.problems.push_back({line, std::move(text)});
+        } else if (unlisted_++ == 0) {
+            firstUnlistedLine_ = line;
+        }
     }
 
     StressTableImport finish() {
         std::stable_sort(result_.problems.begin(), result_.problems.end(),
                          [](const auto& a, const auto& b) { return a.line < b.line; });
+        if (unlisted_ > 0) {
+            result_.problems.push_back(
+                {firstUnlistedLine_, strprintf("…ほか%zu件の問題があります", unlisted_)});
+        }
         return std::move(result_);
     }
 
@@ -151,18 +166,21 @@ class TableImport {
             const auto column = columnOf(name);
             if (!column) {
                 problem(header.line,
-                        strprintf("見出しの「%s」は列の名前ではありません", name.c_str()));
+                        strprintf(KESTO_MESSAGE("見出しの「%s」は列の名前ではありません"),
+                                  name.c_str()));
             } else if (columns_[*column] >= 0) {
-                problem(header.line, strprintf("見出しの「%s」が重複しています", name.c_str()));
+                problem(header.line,
+                        strprintf(KESTO_MESSAGE("見出しの「%s」が重複しています"), name.c_str()));
             } else {
                 columns_[*column] = static_cast<int>(i);
             }
         }
         for (int c = 0; c < kColumnCount; ++c) {
             if (columns_[c] < 0) {
-                problem(header.line, strprintf("見出しに「%s」（%s）の列がありません",
-                                               std::string(kHeaderNames[c][0]).c_str(),
-                                               std::string(kHeaderNames[c][1]).c_str()));
+                problem(header.line,
+                        strprintf(KESTO_MESSAGE("見出しに「%s」（%s）の列がありません"),
+                                  std::string(kHeaderNames[c][0]).c_str(),
+                                  std::string(kHeaderNames[c][1]).c_str()));
             }
         }
         fieldCount_ = header.fields.size();
@@ -177,15 +195,16 @@ class TableImport {
             return true;
         }
         if (count > 1) {
-            problem(line, strprintf("符号「%s」のページが%d枚あります", mark.c_str(),
+            problem(line, strprintf(KESTO_MESSAGE("符号「%s」のページが%d枚あります"), mark.c_str(),
                                     static_cast<int>(count)));
         } else if (!addPages_) {
-            problem(line, strprintf("符号「%s」のページがありません", mark.c_str()));
+            problem(line, strprintf(KESTO_MESSAGE("符号「%s」のページがありません"), mark.c_str()));
             result_.problems.back().unknownMark = true;
         } else if (mark.empty()) {
-            problem(line, "符号が空です");
+            problem(line, KESTO_MESSAGE("符号が空です"));
         } else if (!encodeCp932(mark)) {
-            problem(line, strprintf("符号「%s」はシフトJISで表せない文字を含みます", mark.c_str()));
+            problem(line, strprintf(KESTO_MESSAGE("符号「%s」はシフトJISで表せない文字を含みます"),
+                                    mark.c_str()));
         } else {
             if (std::find(added_.begin(), added_.end(), mark) == added_.end()) {
                 added_.push_back(mark);
@@ -198,15 +217,16 @@ class TableImport {
     std::optional<double> number(int line, const std::string& text, int column) {
         const std::string label(kHeaderNames[column][0]);
         if (text.empty()) {
-            problem(line, strprintf("%sが空です", label.c_str()));
+            problem(line, strprintf(KESTO_MESSAGE("%sが空です"), label.c_str()));
             return std::nullopt;
         }
         const auto value = parseNumberField(text);
         if (!value) {
-            problem(line, strprintf("%s「%s」は数値ではありません", label.c_str(), text.c_str()));
-        } else if (std::fabs(*value) > kLargestEntry) {
-            problem(line, strprintf("%s「%s」は-99999～99999の範囲にありません", label.c_str(),
+            problem(line, strprintf(KESTO_MESSAGE("%s「%s」は数値ではありません"), label.c_str(),
                                     text.c_str()));
+        } else if (std::fabs(*value) > kLargestEntry) {
+            problem(line, strprintf(KESTO_MESSAGE("%s「%s」は-99999～99999の範囲にありません"),
+                                    label.c_str(), text.c_str()));
             return std::nullopt;
         }
         return value;
@@ -216,7 +236,7 @@ class TableImport {
         const int line = row.line;
         if (row.fields.size() != fieldCount_) {
             problem(line,
-                    strprintf("列が%d個あります（見出しは%d個）",
+                    strprintf(KESTO_MESSAGE("列が%d個あります（見出しは%d個）"),
                               static_cast<int>(row.fields.size()), static_cast<int>(fieldCount_)));
             return;
         }
@@ -226,16 +246,18 @@ class TableImport {
         bool good = checkMark(line, a.mark);
         const auto dir = dirOf(field(kDir));
         if (!dir) {
-            problem(line, strprintf("方向「%s」はXかYで指定してください", field(kDir).c_str()));
+            problem(line, strprintf(KESTO_MESSAGE("方向「%s」はXかYで指定してください"),
+                                    field(kDir).c_str()));
             good = false;
         }
         a.dir = dir.value_or(0);
         a.stressCase = field(kCase);
         a.sense = senseOf(a.stressCase);
         if (!a.sense && !isStressCase(cnt_, a.stressCase)) {
-            problem(line, strprintf("応力「%s」は基本応力の記号でも%sでも%sでもありません",
-                                    a.stressCase.c_str(), std::string(kUltimateCases[0]).c_str(),
-                                    std::string(kUltimateCases[1]).c_str()));
+            problem(line,
+                    strprintf(KESTO_MESSAGE("応力「%s」は基本応力の記号でも%sでも%sでもありません"),
+                              a.stressCase.c_str(), std::string(kUltimateCases[0]).c_str(),
+                              std::string(kUltimateCases[1]).c_str()));
             good = false;
         }
         const auto n = number(line, field(kN), kN);
@@ -249,14 +271,15 @@ class TableImport {
         const auto [it, isNew] = firstLine_.emplace(key, line);
         if (!isNew) {
             problem(line,
-                    strprintf("符号「%s」%s方向「%s」は%d行目と重なっています", a.mark.c_str(),
-                              kDirNames[a.dir], a.stressCase.c_str(), it->second));
+                    strprintf(KESTO_MESSAGE("符号「%s」%s方向「%s」は%d行目と重なっています"),
+                              a.mark.c_str(), kDirNames[a.dir], a.stressCase.c_str(), it->second));
             return;
         }
         if (!a.sense && std::find(added_.begin(), added_.end(), a.mark) == added_.end() &&
             pageOf(a.mark).findBasicStress(a.dir, a.stressCase) == nullptr) {
-            problem(line, strprintf("符号「%s」のページの%s方向に応力「%s」がありません",
-                                    a.mark.c_str(), kDirNames[a.dir], a.stressCase.c_str()));
+            problem(line,
+                    strprintf(KESTO_MESSAGE("符号「%s」のページの%s方向に応力「%s」がありません"),
+                              a.mark.c_str(), kDirNames[a.dir], a.stressCase.c_str()));
             return;
         }
         assignments_.push_back(std::move(a));
@@ -301,6 +324,8 @@ class TableImport {
     std::map<std::tuple<std::string, int, std::string>, int> firstLine_;
     std::vector<Assignment> assignments_;
     StressTableImport result_;
+    std::size_t unlisted_ = 0;  // problems past the first kMostProblems
+    int firstUnlistedLine_ = 0;
 };
 
 }  // namespace

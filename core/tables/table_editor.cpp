@@ -2,6 +2,7 @@
 
 #include <type_traits>
 
+#include "base/message_text.h"
 #include "base/number_text.h"
 #include "tables/material_strength.h"
 #include "tables/section_properties.h"
@@ -98,7 +99,7 @@ void addSectionProperty(Bindings<Row>& b, const char* label, const char* unit, A
 
 // Shown when the current rows cannot be written on the Yes answer (a program addition).
 std::string tableNotWrittenMessage(const std::string& path) {
-    return "材料データを保存できませんでした。\n" + path;
+    return KESTO_MESSAGE("材料データを保存できませんでした。\n") + path;
 }
 
 }  // namespace

@@ -12,13 +12,14 @@
 #include <vector>
 
 #include "base/editable_list.h"
+#include "base/message_text.h"
 #include "base/questions.h"
 #include "model/conditions.h"
 
 namespace kesto {
 
-inline constexpr const char* kEmptyNameMessage = "名称を入力して下さい。";
-inline constexpr const char* kDuplicateNameMessage = "同じ名称が登録されています。";
+inline constexpr const char* kEmptyNameMessage = KESTO_MESSAGE("名称を入力して下さい。");
+inline constexpr const char* kDuplicateNameMessage = KESTO_MESSAGE("同じ名称が登録されています。");
 
 enum class FieldKind { text, number, choice, check };
 
@@ -93,10 +94,12 @@ class TableEditor {
     virtual std::unique_ptr<TableFileChoice> chooseTableFile() = 0;
 };
 
-inline constexpr const char* kNotATableMessage = "材料データではありません。";
-inline constexpr const char* kEnterFileNameMessage = "ファイル名を入力して下さい。";
-inline constexpr const char* kSaveCurrentTableQuestion = "現在の材料データを保存しますか？";
-inline constexpr const char* kDiscardCurrentTableQuestion = "現在の材料データは消去されます。";
+inline constexpr const char* kNotATableMessage = KESTO_MESSAGE("材料データではありません。");
+inline constexpr const char* kEnterFileNameMessage = KESTO_MESSAGE("ファイル名を入力して下さい。");
+inline constexpr const char* kSaveCurrentTableQuestion =
+    KESTO_MESSAGE("現在の材料データを保存しますか？");
+inline constexpr const char* kDiscardCurrentTableQuestion =
+    KESTO_MESSAGE("現在の材料データは消去されます。");
 
 // The table file dialog on a private copy of the editor's rows.
 class TableFileChoice {

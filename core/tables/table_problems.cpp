@@ -1,5 +1,6 @@
 #include "tables/table_problems.h"
 
+#include "base/message_text.h"
 #include "base/text_format.h"
 
 namespace kesto {
@@ -12,14 +13,17 @@ std::string problemText(std::string text, const std::string& detail) {
 }
 
 std::string tableReadProblem(const std::string& path, const std::string& detail) {
-    return problemText(
-        "表ファイル " + path + " は壊れているため読み込めません。表は読み込む前の内容のままです。",
-        detail);
+    return problemText(strprintf(KESTO_MESSAGE("表ファイル %s は壊れているため読み込めません。"
+                                               "表は読み込む前の内容のままです。"),
+                                 path.c_str()),
+                       detail);
 }
 
 std::string tableWriteProblem(const std::string& path, const std::string& detail) {
-    return problemText("表ファイル " + path + " に書き込めませんでした。表の変更は残っています。",
-                       detail);
+    return problemText(
+        strprintf(KESTO_MESSAGE("表ファイル %s に書き込めませんでした。表の変更は残っています。"),
+                  path.c_str()),
+        detail);
 }
 
 std::string tableNameProblem(const std::string& name, bool read) {
