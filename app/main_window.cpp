@@ -57,7 +57,11 @@ MainWindow::MainWindow(QSettings& settings, std::string programFolder, QWidget* 
     documentReplaced();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The dock reports it is hidden while the base classes tear the window down: this object
+    // is no longer a main window then.
+    disconnect(results_, nullptr, this, nullptr);
+}
 
 void MainWindow::buildMenus() {
     using enum Command;
