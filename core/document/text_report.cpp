@@ -119,7 +119,8 @@ void drawCell(CharCanvas& canvas, int x, int y, const DisplayCell& cell) {
 
 }  // namespace
 
-std::string renderTextReport(KestoDocument& doc) {
+void renderTextReport(KestoDocument& doc, const std::function<void(std::string_view)>& write) {
+    constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
     const PrintSettings& s = doc.printSettings();
     doc.rebuildMessageLines();
     const std::vector<std::string> printLines = doc.buildConditionLines(true);
@@ -179,8 +180,20 @@ std::string renderTextReport(KestoDocument& doc) {
         }
         canvas.appendText(out);
         out += "\f\n";
+        if (out.size() >= kBlockBytes) {
+            write(out);
+            out.clear();
+        }
     }
-    return out;
+    if (!out.empty()) {
+        write(out);
+    }
+}
+
+std::string renderTextReport(KestoDocument& doc) {
+    std::string text;
+    renderTextReport(doc, [&](std::string_view block) { text += block; });
+    return text;
 }
 
 }  // namespace kesto
