@@ -10,7 +10,6 @@
 #include "command.h"
 #include "document/detail_file.h"
 #include "document/open_document.h"
-#include "platform/files.h"
 #include "report/results_table.h"
 
 namespace kesto::cli {
@@ -143,12 +142,12 @@ int runCalc(const std::vector<std::string>& args) {
     if (parsed.has("--detail")) {
         cnt.writeDetailFile = 1;
         std::vector<std::string> messageLines;
+        DetailFileWriter detail(parsed.value("--detail"));
         calculateAllPages(
             cnt, doc.unitSystem,
             detailHeader(std::filesystem::absolute(path).string(), cnt, doc.unitSystem),
-            messageLines);
-        writeFileAtomic(parsed.value("--detail"), detailFileBytes(cnt.detailLines),
-                        Flush::bySystem);
+            messageLines, {}, [&detail](TextLines& lines) { detail.afterPage(lines); });
+        detail.finish(cnt.detailLines);
     } else {
         // As recalculateOnOpen, without its message list: the lines are written from the
         // pages below, which spares a second copy of every message of a large building. Only

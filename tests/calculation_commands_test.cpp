@@ -145,6 +145,41 @@ TEST(DetailFile, BlocksOfLinesEncodeAsSingleLines) {
     EXPECT_EQ(detailFileBytes(lines), expected);
 }
 
+// Written as the pages are calculated, a block whenever the lines pass a megabyte, the file is
+// byte for byte the detail written whole; here the first block ends in a line with a character
+// without a code that runs over the first megabyte of the text.
+TEST(DetailFile, WrittenPageByPageAsWrittenWhole) {
+    TempFolder folder;
+    DetailFileWriter writer(folder.file("temp.csv"));
+    TextLines whole;
+    TextLines page;
+    const auto add = [&](const std::string& line) {
+        whole.push_back(line);
+        page.push_back(line);
+    };
+    constexpr std::size_t kMegabyte = std::size_t{1} << 20;
+    for (int i = 0; whole.text().size() < kMegabyte - 50; ++i) {
+        add(strprintf("常時,%d,%f", i, i / 8.0));
+        if (i % 500 == 499) {
+            writer.afterPage(page);
+        }
+    }
+    ASSERT_FALSE(page.empty());
+    add(std::string(60, 'x') + "\xF0\x9F\x98\x80" + std::string(60, 'y'));
+    ASSERT_GT(whole.text().size(), kMegabyte);
+    writer.afterPage(page);
+    EXPECT_TRUE(page.empty());
+    for (int i = 0; i < 70000; ++i) {
+        add(strprintf("短期,%d", i));
+        if (i % 500 == 499) {
+            writer.afterPage(page);
+        }
+    }
+    writer.finish(page);
+    EXPECT_TRUE(page.empty());
+    EXPECT_EQ(readFile(folder.file("temp.csv")), detailFileBytes(whole));
+}
+
 TEST(DetailFile, OptionOffLeavesAnOlderFileAlone) {
     TempFolder folder;
     writeFileAtomic(folder.file("temp.csv"), "older");

@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "document/detail_file.h"
 #include "document/document.h"
 #include "model/new_document.h"
 #include "platform/files.h"
@@ -122,6 +123,77 @@ TEST(WriteFaults, TheDetailFileKeepsItsOldFormAndTheFailureIsAWarning) {
         EXPECT_FALSE(p.doc.data().conditions.detailLines.empty());
         EXPECT_TRUE(noTemporaryBeside(detail));
     }
+}
+
+// Makes the n-th write of any file fail while in scope (the streamed files write in parts).
+class FailingWrite {
+  public:
+    explicit FailingWrite(int n) {
+        setWriteFaultHook([n, writes = 0](WriteStep step, const std::string&) mutable {
+            return step == WriteStep::write && ++writes == n;
+        });
+    }
+    ~FailingWrite() { setWriteFaultHook({}); }
+    FailingWrite(const FailingWrite&) = delete;
+    FailingWrite& operator=(const FailingWrite&) = delete;
+};
+
+TEST(WriteFaults, AStreamedFileIsReplacedOnlyWhenCommitted) {
+    TempFolder dir;
+    const std::string path = dir.file("out.csv");
+    writeFileAtomic(path, "old");
+    const auto stream = [&path] {
+        AtomicFileWriter file(path, Flush::bySystem);
+        file.append("new ");
+        file.append("text");
+        file.commit();
+    };
+    for (const WriteStep step : kSteps) {
+        InjectedFault fault(step, {"out.csv"});
+        EXPECT_THROW(stream(), FileAccessError);
+        EXPECT_EQ(readFile(path), "old");
+        EXPECT_TRUE(noTemporaryBeside(path));
+    }
+    {
+        FailingWrite second(2);
+        EXPECT_THROW(stream(), FileAccessError);
+        EXPECT_EQ(readFile(path), "old");
+        EXPECT_TRUE(noTemporaryBeside(path));
+    }
+    {
+        AtomicFileWriter abandoned(path);
+        abandoned.append("new");
+    }
+    EXPECT_EQ(readFile(path), "old");
+    EXPECT_TRUE(noTemporaryBeside(path));
+    stream();
+    EXPECT_EQ(readFile(path), "new text");
+}
+
+// A detail file that fails after a first block was written keeps the old file and the lines not
+// written, and the failure names the file.
+TEST(WriteFaults, ADetailFileFailingPartWayKeepsTheOldFile) {
+    TempFolder dir;
+    const std::string path = dir.file("temp.csv");
+    writeFileAtomic(path, "old");
+    FailingWrite second(2);
+    DetailFileWriter writer(path);
+    TextLines lines;
+    const std::string line(1000, 'x');
+    for (int block = 0; block < 2; ++block) {
+        while (lines.text().size() < (std::size_t{1} << 20)) {
+            lines.push_back(line);
+        }
+        writer.afterPage(lines);
+    }
+    EXPECT_FALSE(lines.empty());
+    std::vector<std::string> problems;
+    EXPECT_FALSE(writer.finish(lines, &problems));
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_NE(problems[0].find(path), std::string::npos) << problems[0];
+    EXPECT_FALSE(lines.empty());
+    EXPECT_EQ(readFile(path), "old");
+    EXPECT_TRUE(noTemporaryBeside(path));
 }
 
 TEST(WriteFaults, TablesAtProgramEndAreReportedAndWrittenNextTime) {

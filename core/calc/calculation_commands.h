@@ -19,15 +19,23 @@ void collectMessages(const CKesto& page, std::vector<std::string>& messageLines)
 // recalculation of an opened document always runs to the end.
 using PageProgress = std::function<bool(int done, int total)>;
 
+// Told the detail lines so far after each page of calculating all pages. The detail of a large
+// building runs to hundreds of megabytes: a sink that writes the lines out as the pages are
+// calculated empties them, so that they are never held whole.
+using DetailSink = std::function<void(TextLines& detailLines)>;
+
 // Calculate this page / all pages: empties the detail lines and, with the detail file on,
 // starts them with `detailHeader` (document path and conditions block); empties the message
-// list, calculates and collects the messages. The caller then writes the detail file.
+// list, calculates and collects the messages. The caller then writes the detail file (the lines a
+// sink left).
 void calculateThisPage(CKestoCnt& cnt, CKesto& page, int unitSystem,
                        const std::vector<std::string>& detailHeader,
                        std::vector<std::string>& messageLines);
-// Calculating all pages returns the number of pages calculated.
+// Calculating all pages returns the number of pages calculated; `detailSink` is told after each
+// page.
 int calculateAllPages(CKestoCnt& cnt, int unitSystem, const std::vector<std::string>& detailHeader,
-                      std::vector<std::string>& messageLines, const PageProgress& progress = {});
+                      std::vector<std::string>& messageLines, const PageProgress& progress = {},
+                      const DetailSink& detailSink = {});
 
 // After a document is opened: empties the message list and calculates every page; the detail
 // lines are neither emptied nor written.

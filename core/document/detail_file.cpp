@@ -1,9 +1,9 @@
 #include "document/detail_file.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "base/codepage.h"
-#include "platform/files.h"
 #include "report/condition_lines.h"
 #include "tables/table_problems.h"
 
@@ -25,23 +25,13 @@ void appendLine(std::string& out, std::string_view line) {
     }
 }
 
-}  // namespace
+// The text is encoded a block of lines at a time; a block with a character without a code is
+// encoded again line by line. Blocks end at line ends, so the bytes do not depend on where
+// they end.
+constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
 
-std::vector<std::string> detailHeader(const std::string& documentPath, const CKestoCnt& cnt,
-                                      int unitSystem) {
-    std::vector<std::string> header{documentPath};
-    const auto block = conditionsBlock(cnt, unitSystem);
-    header.insert(header.end(), block.begin(), block.end());
-    return header;
-}
-
-std::string detailFileBytes(const TextLines& lines) {
-    // The text is encoded a block of lines at a time; a block with a character without a code
-    // is encoded again line by line.
-    constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
+void appendDetailBytes(std::string& bytes, const TextLines& lines) {
     const std::string_view text = lines.text();
-    std::string bytes;
-    bytes.reserve(text.size());  // code page 932 never takes more bytes than UTF-8
     for (std::size_t first = 0; first < lines.size();) {
         std::size_t last = first + 1;
         while (last < lines.size() && lines.offset(last) - lines.offset(first) < kBlockBytes) {
@@ -57,7 +47,80 @@ std::string detailFileBytes(const TextLines& lines) {
         }
         first = last;
     }
+}
+
+}  // namespace
+
+std::vector<std::string> detailHeader(const std::string& documentPath, const CKestoCnt& cnt,
+                                      int unitSystem) {
+    std::vector<std::string> header{documentPath};
+    const auto block = conditionsBlock(cnt, unitSystem);
+    header.insert(header.end(), block.begin(), block.end());
+    return header;
+}
+
+std::string detailFileBytes(const TextLines& lines) {
+    std::string bytes;
+    bytes.reserve(lines.text().size());  // code page 932 never takes more bytes than UTF-8
+    appendDetailBytes(bytes, lines);
     return bytes;
+}
+
+std::string detailFilePath(const std::string& programFolder) {
+    std::string path = programFolder;
+    if (!path.empty() && path.back() != '/') {
+        path += '/';
+    }
+    return path + kDetailFileName;
+}
+
+DetailFileWriter::DetailFileWriter(std::string path) : path_(std::move(path)) {
+    try {
+        file_.emplace(path_, Flush::bySystem);
+    } catch (const FileAccessError& e) {
+        failure_ = e;
+    }
+}
+
+void DetailFileWriter::write(const TextLines& lines) {
+    bytes_.clear();
+    appendDetailBytes(bytes_, lines);
+    file_->append(bytes_);
+}
+
+void DetailFileWriter::afterPage(TextLines& lines) {
+    if (failure_ || lines.text().size() < kBlockBytes) {
+        return;
+    }
+    try {
+        write(lines);
+    } catch (const FileAccessError& e) {
+        failure_ = e;
+        return;
+    }
+    lines.clear();
+}
+
+void DetailFileWriter::finish(TextLines& lines) {
+    if (failure_) {
+        throw *failure_;
+    }
+    write(lines);
+    file_->commit();
+    lines.clear();
+}
+
+bool DetailFileWriter::finish(TextLines& lines, std::vector<std::string>* problems) {
+    try {
+        finish(lines);
+    } catch (const FileAccessError& e) {
+        if (problems != nullptr) {
+            problems->push_back(
+                problemText("計算詳細ファイル " + path_ + " に書き込めませんでした。", e.what()));
+        }
+        return false;
+    }
+    return true;
 }
 
 bool writeDetailFile(const std::string& programFolder, CKestoCnt& cnt,
@@ -65,23 +128,8 @@ bool writeDetailFile(const std::string& programFolder, CKestoCnt& cnt,
     if (cnt.writeDetailFile != 1) {
         return false;
     }
-    std::string path = programFolder;
-    if (!path.empty() && path.back() != '/') {
-        path += '/';
-    }
-    path += kDetailFileName;
-    try {
-        writeFileAtomic(path, detailFileBytes(cnt.detailLines), Flush::bySystem);
-    } catch (const FileAccessError& e) {
-        // The lines stay until the next calculation command empties them.
-        if (problems != nullptr) {
-            problems->push_back(
-                problemText("計算詳細ファイル " + path + " に書き込めませんでした。", e.what()));
-        }
-        return false;
-    }
-    cnt.detailLines.clear();
-    return true;
+    DetailFileWriter writer(detailFilePath(programFolder));
+    return writer.finish(cnt.detailLines, problems);
 }
 
 }  // namespace kesto

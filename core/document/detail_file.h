@@ -3,10 +3,12 @@
 // block.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "model/conditions.h"
+#include "platform/files.h"
 
 namespace kesto {
 
@@ -15,6 +17,38 @@ inline constexpr const char* kDetailFileName = "temp.csv";
 // The lines a detail file starts with: the document path, then the "【基本条件】" block.
 std::vector<std::string> detailHeader(const std::string& documentPath, const CKestoCnt& cnt,
                                       int unitSystem);
+
+// The path of the detail file in `programFolder`.
+std::string detailFilePath(const std::string& programFolder);
+
+// The detail file written while the pages are calculated (the DetailSink of calculateAllPages),
+// so that the detail of a large building is never held whole: once the lines pass about a
+// megabyte they are encoded, written to a temporary file and emptied (keeping their capacity).
+// The file replaces the one at `path` only when finished, so the file there is either the whole
+// new one or the old one.
+class DetailFileWriter {
+  public:
+    explicit DetailFileWriter(std::string path);
+
+    // The sink: writes the lines once they pass a block, and empties them. After a failure
+    // nothing more is written and the lines are kept; finish reports it.
+    void afterPage(TextLines& lines);
+    // Writes the lines left, puts the file in place and empties the lines. Throws
+    // FileAccessError when the file could not be written: the old file then stays, and so do
+    // the lines not yet emptied.
+    void finish(TextLines& lines);
+    // As finish, but a failure is added to `problems` (when given) instead of thrown. Returns
+    // true when the file was written.
+    bool finish(TextLines& lines, std::vector<std::string>* problems);
+
+  private:
+    void write(const TextLines& lines);
+
+    std::string path_;
+    std::optional<AtomicFileWriter> file_;
+    std::optional<FileAccessError> failure_;
+    std::string bytes_;
+};
 
 // With the detail file on, writes the detail lines to "temp.csv" in `programFolder` (code page
 // 932, CR LF after every line) and empties them. When the file cannot be written the lines

@@ -396,10 +396,16 @@ bool KestoDocument::calculateThisPage() {
 }
 
 bool KestoDocument::calculateAllPages(const PageProgress& progress) {
-    kesto::calculateAllPages(data_.conditions, data_.unitSystem,
-                             detailHeader(path_, data_.conditions, data_.unitSystem), messageLines_,
-                             progress);
-    writeDetailFile(programFolder_, data_.conditions, &warnings_);
+    CKestoCnt& cnt = data_.conditions;
+    const auto header = detailHeader(path_, cnt, data_.unitSystem);
+    if (cnt.writeDetailFile == 1) {
+        DetailFileWriter detail(detailFilePath(programFolder_));
+        kesto::calculateAllPages(cnt, data_.unitSystem, header, messageLines_, progress,
+                                 [&detail](TextLines& lines) { detail.afterPage(lines); });
+        detail.finish(cnt.detailLines, &warnings_);
+    } else {
+        kesto::calculateAllPages(cnt, data_.unitSystem, header, messageLines_, progress);
+    }
     rebuildCells();
     modified_ = true;
     return !messageLines_.empty();

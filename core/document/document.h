@@ -156,10 +156,11 @@ class KestoDocument {
 
     // --- Calculation -------------------------------------------------------------------------
     // Calculate this page / all pages: the message list and, with the detail file on, the detail
-    // lines (document path and the conditions block first) written to "temp.csv". Returns true
-    // when a message was collected (the message window is then shown).
+    // lines (document path and the conditions block first) written to "temp.csv", as the pages
+    // are calculated (detail_file.h): the file is replaced only once complete, and a failure is
+    // a warning. Returns true when a message was collected (the message window is then shown).
     // Calculating all pages stops after the page on which `progress` returns false; the pages
-    // done keep their results, messages and detail lines.
+    // done keep their results and messages, and their detail lines go to the file.
     bool calculateThisPage();
     bool calculateAllPages(const PageProgress& progress = {});
     const std::vector<std::string>& messageLines() const { return messageLines_; }

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 namespace kesto {
 namespace {
@@ -42,11 +43,6 @@ class Descriptor {
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return fd_; }
-    int release() {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd;
-    }
 
   private:
     int fd_;
@@ -106,38 +102,70 @@ void setWriteFaultHook(WriteFaultHook hook) {
 }
 
 void writeFileAtomic(const std::string& path, std::string_view bytes, Flush flush) {
-    const std::string temp = path + ".saving~";
-    Descriptor fd(injectedFault(WriteStep::create, path)
-                      ? -1
-                      : ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (fd.get() < 0) {
-        throw FileAccessError(errnoText("cannot create", temp));
+    AtomicFileWriter writer(path, flush);
+    writer.append(bytes);
+    writer.commit();
+}
+
+AtomicFileWriter::AtomicFileWriter(std::string path, Flush flush)
+    : path_(std::move(path)), temp_(path_ + ".saving~"), flush_(flush) {
+    fd_ = injectedFault(WriteStep::create, path_)
+              ? -1
+              : ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd_ < 0) {
+        throw FileAccessError(errnoText("cannot create", temp_));
     }
-    const auto fail = [&](const char* what, const std::string& name) {
-        const std::string message = errnoText(what, name);
-        ::unlink(temp.c_str());
-        throw FileAccessError(message);
-    };
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        ::unlink(temp_.c_str());
+    }
+}
+
+void AtomicFileWriter::append(std::string_view bytes) {
+    if (fd_ < 0) {
+        throw FileAccessError("cannot write \"" + temp_ + "\": an earlier step failed");
+    }
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = injectedFault(WriteStep::write, path)
+        const ssize_t n = injectedFault(WriteStep::write, path_)
                               ? -1
-                              : ::write(fd.get(), bytes.data() + done, bytes.size() - done);
+                              : ::write(fd_, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
             }
-            fail("cannot write", temp);
+            fail("cannot write", temp_);
         }
         done += static_cast<std::size_t>(n);
     }
-    if (injectedFault(WriteStep::flush, path) ||
-        (flush == Flush::toDisk && ::fsync(fd.get()) != 0) || ::close(fd.release()) != 0) {
-        fail("cannot write", temp);
+}
+
+void AtomicFileWriter::commit() {
+    if (fd_ < 0) {
+        throw FileAccessError("cannot write \"" + temp_ + "\": an earlier step failed");
     }
-    if (injectedFault(WriteStep::rename, path) || ::rename(temp.c_str(), path.c_str()) != 0) {
-        fail("cannot replace", path);
+    if (injectedFault(WriteStep::flush, path_) || (flush_ == Flush::toDisk && ::fsync(fd_) != 0)) {
+        fail("cannot write", temp_);
     }
+    const int fd = std::exchange(fd_, -1);
+    if (::close(fd) != 0) {
+        fail("cannot write", temp_);
+    }
+    if (injectedFault(WriteStep::rename, path_) || ::rename(temp_.c_str(), path_.c_str()) != 0) {
+        fail("cannot replace", path_);
+    }
+}
+
+void AtomicFileWriter::fail(const char* what, const std::string& name) {
+    const std::string message = errnoText(what, name);
+    if (fd_ >= 0) {
+        ::close(std::exchange(fd_, -1));
+    }
+    ::unlink(temp_.c_str());
+    throw FileAccessError(message);
 }
 
 bool fileExists(const std::string& path) {

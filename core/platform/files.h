@@ -36,6 +36,31 @@ enum class Flush { toDisk, bySystem };
 // Throws FileAccessError.
 void writeFileAtomic(const std::string& path, std::string_view bytes, Flush flush = Flush::toDisk);
 
+// writeFileAtomic in parts, for output too large to be held whole: the bytes go to a temporary
+// file beside the target as they are appended, and commit puts the file in place. Until then
+// the target keeps its old content. Every failure throws FileAccessError and removes the
+// temporary file, after which the writer takes nothing more; so does destruction without commit.
+class AtomicFileWriter {
+  public:
+    // Creates the temporary file.
+    explicit AtomicFileWriter(std::string path, Flush flush = Flush::toDisk);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    void append(std::string_view bytes);
+    // Flushes (as told at construction) and renames over the target.
+    void commit();
+
+  private:
+    [[noreturn]] void fail(const char* what, const std::string& name);
+
+    std::string path_;
+    std::string temp_;
+    Flush flush_;
+    int fd_ = -1;
+};
+
 // The steps of an atomic write. A test can make one step fail as the system would (a full disk,
 // a failing device, a refused rename) to see that every writer reports it and keeps the old file.
 enum class WriteStep { create, write, flush, rename };
