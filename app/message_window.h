@@ -1,14 +1,16 @@
 // The modeless window "メッセージ": the error and NG messages of the last calculation, one line
-// each, with "ｼﾞｬﾝﾌﾟ" to go to the page of the line holding the caret.
+// each, with "ｼﾞｬﾝﾌﾟ" to go to the page of the current line.
 #pragma once
 
 #include <QDialog>
 #include <string>
 #include <vector>
 
-class QPlainTextEdit;
+class QListView;
 
 namespace kesto::app {
+
+class MessageLineModel;
 
 class MessageWindow : public QDialog {
     Q_OBJECT
@@ -18,12 +20,12 @@ class MessageWindow : public QDialog {
 
     // Fills the window and shows it where it was when last closed.
     void showLines(const std::vector<std::string>& lines);
-    // The line holding the caret, at most 256 characters.
+    // The current line, at most 256 characters.
     QString caretLine() const;
     void placeCaretOnLine(int line);
 
   signals:
-    // "ｼﾞｬﾝﾌﾟ" with the caret on `line`.
+    // "ｼﾞｬﾝﾌﾟ" with `line` current.
     void jumpRequested(const QString& line);
     void visibilityChanged(bool visible);
 
@@ -32,7 +34,10 @@ class MessageWindow : public QDialog {
     void hideEvent(QHideEvent* event) override;
 
   private:
-    QPlainTextEdit* text_;
+    void copySelectedLines() const;
+
+    MessageLineModel* model_;
+    QListView* list_;
     QRect lastGeometry_;
 };
 

@@ -224,16 +224,18 @@ int runCalc(const std::vector<std::string>& args) {
                         doc.unitSystem);
     if (parsed.has("--detail")) {
         cnt.writeDetailFile = 1;
+        // The printer takes the messages from each page, so the command's own list is not kept.
         std::vector<std::string> messageLines;
         DetailFileWriter detail(parsed.value("--detail"));
         calculateAllPages(
             cnt, doc.unitSystem,
             detailHeader(std::filesystem::absolute(path).string(), cnt, doc.unitSystem),
-            messageLines, {}, [&detail](TextLines& lines) { detail.afterPage(lines); });
+            messageLines, {}, [&](CKesto& page, TextLines& lines) {
+                detail.afterPage(lines);
+                messageLines.clear();
+                printer.page(page);
+            });
         detail.finish(cnt.detailLines);
-        for (CKesto& page : cnt.pages) {
-            printer.page(page);
-        }
     } else {
         // As recalculateOnOpen, without its message list: the printer takes the messages
         // from each page.

@@ -171,7 +171,7 @@ TEST(WriteFaults, AStreamedFileIsReplacedOnlyWhenCommitted) {
 }
 
 // A detail file that fails after a first block was written keeps the old file and the lines not
-// written, and the failure names the file.
+// written (the failed block, then the lines after it), and the failure names the file.
 TEST(WriteFaults, ADetailFileFailingPartWayKeepsTheOldFile) {
     TempFolder dir;
     const std::string path = dir.file("temp.csv");
@@ -180,18 +180,22 @@ TEST(WriteFaults, ADetailFileFailingPartWayKeepsTheOldFile) {
     DetailFileWriter writer(path);
     TextLines lines;
     const std::string line(1000, 'x');
+    std::size_t blockLines = 0;
     for (int block = 0; block < 2; ++block) {
         while (lines.text().size() < (std::size_t{1} << 20)) {
             lines.push_back(line);
         }
+        blockLines = lines.size();
         writer.afterPage(lines);
     }
-    EXPECT_FALSE(lines.empty());
+    lines.push_back("last");
     std::vector<std::string> problems;
     EXPECT_FALSE(writer.finish(lines, &problems));
     ASSERT_EQ(problems.size(), 1u);
     EXPECT_NE(problems[0].find(path), std::string::npos) << problems[0];
-    EXPECT_FALSE(lines.empty());
+    ASSERT_EQ(lines.size(), blockLines + 1);
+    EXPECT_EQ(lines[0], line);
+    EXPECT_EQ(lines.back(), "last");
     EXPECT_EQ(readFile(path), "old");
     EXPECT_TRUE(noTemporaryBeside(path));
 }

@@ -79,7 +79,13 @@ DetailFileWriter::DetailFileWriter(std::string path) : path_(std::move(path)) {
         file_.emplace(path_, Flush::bySystem);
     } catch (const FileAccessError& e) {
         failure_ = e;
+        return;
     }
+    thread_ = std::thread([this] { writeHandedOver(); });
+}
+
+DetailFileWriter::~DetailFileWriter() {
+    stopThread();
 }
 
 void DetailFileWriter::write(const TextLines& lines) {
@@ -88,20 +94,74 @@ void DetailFileWriter::write(const TextLines& lines) {
     file_->append(bytes_);
 }
 
+// The writer's thread: writes each block handed over. While a block waits, only this thread
+// touches the file, the bytes and the block.
+void DetailFileWriter::writeHandedOver() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [this] { return blockWaiting_ || stopping_; });
+        if (!blockWaiting_) {
+            return;
+        }
+        lock.unlock();
+        std::optional<FileAccessError> failure;
+        try {
+            write(handedOver_);
+        } catch (const FileAccessError& e) {
+            failure = e;
+        }
+        lock.lock();
+        blockFailure_ = std::move(failure);
+        blockWaiting_ = false;
+        changed_.notify_all();
+    }
+}
+
+void DetailFileWriter::waitForBlock(TextLines& lines) {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return !blockWaiting_; });
+    if (blockFailure_) {
+        failure_ = std::exchange(blockFailure_, std::nullopt);
+        for (const std::string_view line : lines) {
+            handedOver_.push_back(line);
+        }
+        std::swap(lines, handedOver_);
+    }
+    handedOver_.clear();
+}
+
+void DetailFileWriter::stopThread() {
+    if (thread_.joinable()) {
+        {
+            std::lock_guard lock(mutex_);
+            stopping_ = true;
+        }
+        changed_.notify_all();
+        thread_.join();
+    }
+}
+
 void DetailFileWriter::afterPage(TextLines& lines) {
     if (failure_ || lines.text().size() < kBlockBytes) {
         return;
     }
-    try {
-        write(lines);
-    } catch (const FileAccessError& e) {
-        failure_ = e;
+    waitForBlock(lines);
+    if (failure_) {
         return;
     }
-    lines.clear();
+    std::swap(lines, handedOver_);
+    {
+        std::lock_guard lock(mutex_);
+        blockWaiting_ = true;
+    }
+    changed_.notify_all();
 }
 
 void DetailFileWriter::finish(TextLines& lines) {
+    if (thread_.joinable()) {
+        waitForBlock(lines);
+        stopThread();
+    }
     if (failure_) {
         throw *failure_;
     }

@@ -3,8 +3,11 @@
 // block.
 #pragma once
 
+#include <condition_variable>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "model/conditions.h"
@@ -21,21 +24,28 @@ std::vector<std::string> detailHeader(const std::string& documentPath, const CKe
 // The path of the detail file in `programFolder`.
 std::string detailFilePath(const std::string& programFolder);
 
-// The detail file written while the pages are calculated (the DetailSink of calculateAllPages),
+// The detail file written while the pages are calculated (the PageSink of calculateAllPages),
 // so that the detail of a large building is never held whole: once the lines pass about a
-// megabyte they are encoded, written to a temporary file and emptied (keeping their capacity).
-// The file replaces the one at `path` only when finished, so the file there is either the whole
-// new one or the old one.
+// megabyte they are handed over, encoded and written to a temporary file, and the lines are
+// emptied (keeping their capacity). The file replaces the one at `path` only when finished, so
+// the file there is either the whole new one or the old one.
+//
+// Encoding and writing (the system's copy of hundreds of megabytes) take about as long as
+// formatting the lines, so a thread of the writer's own does them while the next pages are
+// calculated, a block at a time.
 class DetailFileWriter {
   public:
     explicit DetailFileWriter(std::string path);
+    ~DetailFileWriter();
+    DetailFileWriter(const DetailFileWriter&) = delete;
+    DetailFileWriter& operator=(const DetailFileWriter&) = delete;
 
-    // The sink: writes the lines once they pass a block, and empties them. After a failure
+    // The sink: hands the lines over once they pass a block, and empties them. After a failure
     // nothing more is written and the lines are kept; finish reports it.
     void afterPage(TextLines& lines);
     // Writes the lines left, puts the file in place and empties the lines. Throws
     // FileAccessError when the file could not be written: the old file then stays, and so do
-    // the lines not yet emptied.
+    // the lines not written.
     void finish(TextLines& lines);
     // As finish, but a failure is added to `problems` (when given) instead of thrown. Returns
     // true when the file was written.
@@ -43,11 +53,23 @@ class DetailFileWriter {
 
   private:
     void write(const TextLines& lines);
+    void writeHandedOver();
+    // Waits until the block handed over is written; after a failure, puts its lines back in
+    // front of `lines`.
+    void waitForBlock(TextLines& lines);
+    void stopThread();
 
     std::string path_;
     std::optional<AtomicFileWriter> file_;
     std::optional<FileAccessError> failure_;
     std::string bytes_;
+    TextLines handedOver_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool blockWaiting_ = false;                    // handedOver_ holds a block not yet written
+    std::optional<FileAccessError> blockFailure_;  // why the last block was not written
+    bool stopping_ = false;
+    std::thread thread_;
 };
 
 // With the detail file on, writes the detail lines to "temp.csv" in `programFolder` (code page
