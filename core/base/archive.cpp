@@ -130,8 +130,16 @@ void ArchiveReader::text(std::string& v, const char* what) {
         if (decoded && !encodeCp932(*decoded)) {
             fail(start, expected(), "a wide string holds a character without a code page 932 code");
         }
+    } else if (isAscii(raw)) {
+        decoded = std::string(raw);
+    } else if (const auto known = decodedTexts_.find(raw); known != decodedTexts_.end()) {
+        decoded = known->second;
     } else {
         decoded = decodeCp932(raw);
+        constexpr std::size_t kKeptTexts = 1024;
+        if (decoded && decodedTexts_.size() < kKeptTexts) {
+            decodedTexts_.emplace(raw, *decoded);
+        }
     }
     if (!decoded) {
         fail(start, expected(),

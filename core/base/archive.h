@@ -182,6 +182,10 @@ class ArchiveReader {
     std::uint32_t mapCount_ = 1;
     // Class index -> class name; a file may describe a class more than once.
     std::unordered_map<std::uint32_t, std::string_view> classes_;
+    // Non-ASCII texts already decoded, by their bytes: a building repeats the same few section
+    // and grade names on every page, and each decoding is a round trip through iconv. Bounded,
+    // so that a file of many different texts costs no more than without it.
+    std::unordered_map<std::string_view, std::string> decodedTexts_;
 };
 
 class ArchiveWriter {

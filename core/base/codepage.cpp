@@ -11,11 +11,6 @@
 namespace kesto {
 namespace {
 
-bool isAscii(std::string_view s) {
-    return std::all_of(s.begin(), s.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 // One conversion descriptor per direction and thread, opened on first use: iconv_open is
 // far dearer than a conversion, and a document holds hundreds of thousands of strings.
 class Converter {
@@ -190,6 +185,11 @@ bool appendCp932(std::string& out, std::string_view utf8) {
     }
     out.resize(static_cast<std::size_t>(dst - out.data()));
     return true;
+}
+
+bool isAscii(std::string_view s) {
+    return std::all_of(s.begin(), s.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 std::optional<std::string> decodeCp932(std::string_view bytes) {
