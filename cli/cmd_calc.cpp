@@ -141,12 +141,22 @@ int runCalc(const std::vector<std::string>& args) {
     CKestoCnt& cnt = doc.conditions;
     if (parsed.has("--detail")) {
         cnt.writeDetailFile = 1;
+        // As below, the messages are printed from the pages and only the JSON shows combination
+        // results: neither is kept beyond the page that made them.
+        const bool keepCombinations = parsed.has("--json");
         std::vector<std::string> messageLines;
         DetailFileWriter detail(parsed.value("--detail"));
         calculateAllPages(
             cnt, doc.unitSystem,
             detailHeader(std::filesystem::absolute(path).string(), cnt, doc.unitSystem),
-            messageLines, {}, [&detail](TextLines& lines) { detail.afterPage(lines); });
+            messageLines, {}, [&](CKesto& page, TextLines& lines) {
+                detail.afterPage(lines);
+                messageLines.clear();
+                if (!keepCombinations) {
+                    page.clearComboResults();
+                    page.clearUltimateComboResults();
+                }
+            });
         detail.finish(cnt.detailLines);
     } else {
         // As recalculateOnOpen, without its message list: the lines are written from the

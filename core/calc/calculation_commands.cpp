@@ -39,15 +39,15 @@ void calculateThisPage(CKestoCnt& cnt, CKesto& page, int unitSystem,
 
 int calculateAllPages(CKestoCnt& cnt, int unitSystem, const std::vector<std::string>& detailHeader,
                       std::vector<std::string>& messageLines, const PageProgress& progress,
-                      const DetailSink& detailSink) {
+                      const PageSink& pageSink) {
     startCommand(cnt, detailHeader, messageLines);
     const int total = static_cast<int>(cnt.pages.size());
     int done = 0;
     for (CKesto& page : cnt.pages) {
         calculatePage(cnt, page, unitSystem);
         collectMessages(page, messageLines);
-        if (detailSink) {
-            detailSink(cnt.detailLines);
+        if (pageSink) {
+            pageSink(page, cnt.detailLines);
         }
         ++done;
         if (progress && !progress(done, total)) {

@@ -19,10 +19,11 @@ void collectMessages(const CKesto& page, std::vector<std::string>& messageLines)
 // recalculation of an opened document always runs to the end.
 using PageProgress = std::function<bool(int done, int total)>;
 
-// Told the detail lines so far after each page of calculating all pages. The detail of a large
-// building runs to hundreds of megabytes: a sink that writes the lines out as the pages are
-// calculated empties them, so that they are never held whole.
-using DetailSink = std::function<void(TextLines& detailLines)>;
+// Told after each page of calculating all pages, with the page and the detail lines so far. The
+// detail of a large building runs to hundreds of megabytes: a sink that writes the lines out as
+// the pages are calculated empties them, so that they are never held whole; it may as well drop
+// what its caller no longer needs of the page.
+using PageSink = std::function<void(CKesto& page, TextLines& detailLines)>;
 
 // Calculate this page / all pages: empties the detail lines and, with the detail file on,
 // starts them with `detailHeader` (document path and conditions block); empties the message
@@ -31,11 +32,11 @@ using DetailSink = std::function<void(TextLines& detailLines)>;
 void calculateThisPage(CKestoCnt& cnt, CKesto& page, int unitSystem,
                        const std::vector<std::string>& detailHeader,
                        std::vector<std::string>& messageLines);
-// Calculating all pages returns the number of pages calculated; `detailSink` is told after each
+// Calculating all pages returns the number of pages calculated; `pageSink` is told after each
 // page.
 int calculateAllPages(CKestoCnt& cnt, int unitSystem, const std::vector<std::string>& detailHeader,
                       std::vector<std::string>& messageLines, const PageProgress& progress = {},
-                      const DetailSink& detailSink = {});
+                      const PageSink& pageSink = {});
 
 // After a document is opened: empties the message list and calculates every page; the detail
 // lines are neither emptied nor written.

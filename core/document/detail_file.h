@@ -24,7 +24,7 @@ std::vector<std::string> detailHeader(const std::string& documentPath, const CKe
 // The path of the detail file in `programFolder`.
 std::string detailFilePath(const std::string& programFolder);
 
-// The detail file written while the pages are calculated (the DetailSink of calculateAllPages),
+// The detail file written while the pages are calculated (the PageSink of calculateAllPages),
 // so that the detail of a large building is never held whole: once the lines pass about a
 // megabyte they are handed over, encoded and written to a temporary file, and the lines are
 // emptied (keeping their capacity). The file replaces the one at `path` only when finished, so

@@ -401,7 +401,7 @@ bool KestoDocument::calculateAllPages(const PageProgress& progress) {
     if (cnt.writeDetailFile == 1) {
         DetailFileWriter detail(detailFilePath(programFolder_));
         kesto::calculateAllPages(cnt, data_.unitSystem, header, messageLines_, progress,
-                                 [&detail](TextLines& lines) { detail.afterPage(lines); });
+                                 [&detail](CKesto&, TextLines& lines) { detail.afterPage(lines); });
         detail.finish(cnt.detailLines, &warnings_);
     } else {
         kesto::calculateAllPages(cnt, data_.unitSystem, header, messageLines_, progress);
