@@ -5,6 +5,7 @@
 
 #include "base/json_writer.h"
 #include "base/text_format.h"
+#include "base/text_lines.h"
 #include "calc/calculation_commands.h"
 #include "calc/page_calculation.h"
 #include "command.h"
@@ -124,6 +125,84 @@ void writeSummary(std::string& out, const CKesto& page) {
     out += '\n';
 }
 
+// What calc prints, page by page as the pages are calculated, then what follows them. A page
+// that has been printed keeps only what the closing part needs: a building of tens of thousands
+// of pages would otherwise hold every combination result and message to the end, and fresh
+// memory costs as much as the calculation.
+class CalcPrinter {
+  public:
+    enum class Format { text, json, csv };
+
+    CalcPrinter(Format format, int unitSystem) : format_(format), json_(output_.text) {
+        if (format_ == Format::json) {
+            json_.beginObject();
+            json_.key("unitSystem");
+            json_.value(unitSystem);
+            json_.key("pages");
+            json_.beginArray();
+        }
+    }
+
+    // A calculated page: its messages (the JSON also its results) printed, then let go.
+    void page(CKesto& page) {
+        findings_ = hasFindings(page) || findings_;
+        if (format_ == Format::csv) {
+            return;  // the table counts every page's messages at the end
+        }
+        if (format_ == Format::json) {
+            writePage(json_, page);
+        }
+        pageLines_.clear();
+        collectMessages(page, pageLines_);
+        for (const std::string& line : pageLines_) {
+            if (format_ == Format::json) {
+                messageLines_.push_back(line);
+            } else {
+                output_.text += line;
+                output_.text += '\n';
+            }
+        }
+        output_.flushWhenFull();
+        page.clearComboResults();
+        page.clearUltimateComboResults();
+        std::vector<std::string>().swap(page.ngMessages);
+    }
+
+    // The closing part: the message lines of the JSON, the CSV table, or the summary lines.
+    // Returns whether some page has findings.
+    bool finish(const CKestoCnt& cnt) {
+        if (format_ == Format::json) {
+            json_.endArray();
+            json_.key("messageLines");
+            json_.beginArray();
+            for (std::string_view line : messageLines_) {
+                json_.value(line);
+                output_.flushWhenFull();
+            }
+            json_.endArray();
+            json_.endObject();
+            output_.text += '\n';
+        } else if (format_ == Format::csv) {
+            output_.text = writeResultsTable(cnt);
+        } else {
+            for (const CKesto& page : cnt.pages) {
+                writeSummary(output_.text, page);
+                output_.flushWhenFull();
+            }
+        }
+        output_.flush();
+        return findings_;
+    }
+
+  private:
+    Format format_;
+    BlockOutput output_;
+    JsonWriter json_;
+    std::vector<std::string> pageLines_;
+    TextLines messageLines_;
+    bool findings_ = false;
+};
+
 int runCalc(const std::vector<std::string>& args) {
     const auto parsed = parseArgs(args, {"--detail", "--program-folder"}, {"--json", "--csv"});
     if (parsed.has("--json") && parsed.has("--csv")) {
@@ -139,11 +218,13 @@ int runCalc(const std::vector<std::string>& args) {
         std::cerr << problem << "\n";
     }
     CKestoCnt& cnt = doc.conditions;
+    CalcPrinter printer(parsed.has("--json")  ? CalcPrinter::Format::json
+                        : parsed.has("--csv") ? CalcPrinter::Format::csv
+                                              : CalcPrinter::Format::text,
+                        doc.unitSystem);
     if (parsed.has("--detail")) {
         cnt.writeDetailFile = 1;
-        // As below, the messages are printed from the pages and only the JSON shows combination
-        // results: neither is kept beyond the page that made them.
-        const bool keepCombinations = parsed.has("--json");
+        // The printer takes the messages from each page, so the command's own list is not kept.
         std::vector<std::string> messageLines;
         DetailFileWriter detail(parsed.value("--detail"));
         calculateAllPages(
@@ -152,76 +233,18 @@ int runCalc(const std::vector<std::string>& args) {
             messageLines, {}, [&](CKesto& page, TextLines& lines) {
                 detail.afterPage(lines);
                 messageLines.clear();
-                if (!keepCombinations) {
-                    page.clearComboResults();
-                    page.clearUltimateComboResults();
-                }
+                printer.page(page);
             });
         detail.finish(cnt.detailLines);
     } else {
-        // As recalculateOnOpen, without its message list: the lines are written from the
-        // pages below, which spares a second copy of every message of a large building. Only
-        // the JSON shows combination results; otherwise a page drops them once calculated.
-        const bool keepCombinations = parsed.has("--json");
+        // As recalculateOnOpen, without its message list: the printer takes the messages
+        // from each page.
         for (CKesto& page : cnt.pages) {
             calculatePage(cnt, page, doc.unitSystem);
-            if (!keepCombinations) {
-                page.clearComboResults();
-                page.clearUltimateComboResults();
-            }
+            printer.page(page);
         }
     }
-
-    bool findings = false;
-    for (const CKesto& page : cnt.pages) {
-        findings = hasFindings(page) || findings;
-    }
-    std::vector<std::string> pageLines;
-    BlockOutput output;
-    if (parsed.has("--json")) {
-        JsonWriter w(output.text);
-        w.beginObject();
-        w.key("unitSystem");
-        w.value(doc.unitSystem);
-        w.key("pages");
-        w.beginArray();
-        for (const CKesto& page : cnt.pages) {
-            writePage(w, page);
-            output.flushWhenFull();
-        }
-        w.endArray();
-        w.key("messageLines");
-        w.beginArray();
-        for (const CKesto& page : cnt.pages) {
-            pageLines.clear();
-            collectMessages(page, pageLines);
-            for (const std::string& line : pageLines) {
-                w.value(line);
-            }
-            output.flushWhenFull();
-        }
-        w.endArray();
-        w.endObject();
-        output.text += '\n';
-    } else if (parsed.has("--csv")) {
-        output.text = writeResultsTable(cnt);
-    } else {
-        for (const CKesto& page : cnt.pages) {
-            pageLines.clear();
-            collectMessages(page, pageLines);
-            for (const std::string& line : pageLines) {
-                output.text += line;
-                output.text += '\n';
-            }
-            output.flushWhenFull();
-        }
-        for (const CKesto& page : cnt.pages) {
-            writeSummary(output.text, page);
-            output.flushWhenFull();
-        }
-    }
-    output.flush();
-    return findings ? kExitFindings : kExitOk;
+    return printer.finish(cnt) ? kExitFindings : kExitOk;
 }
 
 const Registration calcCommand{

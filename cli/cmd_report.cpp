@@ -32,7 +32,9 @@ int runReport(const std::vector<std::string>& args) {
         settings.outputUnitSystem = unit == "si" ? 1 : 0;
         doc.setPrintSettings(settings);
     }
-    writeFileAtomic(parsed.value("-o"), renderTextReport(doc), Flush::bySystem);
+    AtomicFileWriter out(parsed.value("-o"), Flush::bySystem);
+    renderTextReport(doc, [&out](std::string_view block) { out.append(block); });
+    out.commit();
     return kExitOk;
 }
 

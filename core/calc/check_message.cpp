@@ -1,6 +1,6 @@
 #include "calc/check_message.h"
 
-#include "base/text_format.h"
+#include <string_view>
 
 namespace kesto {
 namespace {
@@ -10,8 +10,24 @@ std::string checkMessage(const std::string& text, int dir, int term, const std::
     const char* termText = term == kLongTerm    ? "長期許容"
                            : term == kShortTerm ? "短期許容"
                                                 : "保有耐力";
-    const std::string name = comboName.empty() ? std::string() : "(" + comboName + ")";
-    return strprintf("%s%s%s %s", direction, termText, name.c_str(), text.c_str());
+    // Pieces appended rather than formatted, as a large building makes hundreds of thousands;
+    // each text ends at its first NUL, as when it was formatted as a C string.
+    const std::string_view name(comboName.c_str());
+    const std::string_view body(text.c_str());
+    std::string message;
+    message.reserve(32 + name.size() + body.size());
+    message += direction;
+    message += termText;
+    if (!comboName.empty()) {
+        message += '(';
+        message += name;
+        if (name.size() == comboName.size()) {
+            message += ')';
+        }
+    }
+    message += ' ';
+    message += body;
+    return message;
 }
 
 }  // namespace

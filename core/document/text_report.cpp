@@ -1,6 +1,9 @@
 #include "document/text_report.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string_view>
 
 #include "base/codepage.h"
 
@@ -8,28 +11,33 @@ namespace kesto {
 namespace {
 
 // A sheet of fixed-width character positions; a double-byte character takes two positions.
+// A position holds its character's bytes in place: a report of tens of thousands of sheets
+// puts hundreds of millions of characters, and a string for each cost more than the report.
 class CharCanvas {
   public:
-    void put(int column, int row, const std::string& text, int maxWidth) {
+    void put(int column, int row, std::string_view text, int maxWidth) {
         if (row < 0 || column < 0) {
             return;
         }
         auto& line = lineAt(row);
         int col = column;
         for (std::size_t i = 0; i < text.size();) {
-            const std::size_t n = utf8SequenceLength(static_cast<unsigned char>(text[i]));
-            const std::string glyph = text.substr(i, n);
+            const std::size_t n =
+                std::min(utf8SequenceLength(static_cast<unsigned char>(text[i])), text.size() - i);
+            const std::string_view glyph = text.substr(i, n);
             i += n;
-            const int width = static_cast<int>(cp932Length(glyph));
+            const int width = static_cast<unsigned char>(glyph[0]) < 0x80
+                                  ? 1
+                                  : static_cast<int>(cp932Length(glyph));
             if (col + width > column + maxWidth) {
                 break;
             }
             if (line.size() < static_cast<std::size_t>(col + width)) {
-                line.resize(static_cast<std::size_t>(col + width), " ");
+                line.resize(static_cast<std::size_t>(col + width));
             }
-            line[static_cast<std::size_t>(col)] = glyph;
+            line[static_cast<std::size_t>(col)] = pack(glyph);
             for (int k = 1; k < width; ++k) {
-                line[static_cast<std::size_t>(col + k)].clear();
+                line[static_cast<std::size_t>(col + k)].size = 0;
             }
             col += width;
         }
@@ -44,28 +52,43 @@ class CharCanvas {
         return static_cast<int>(w);
     }
 
-    std::string text() const {
-        std::string out;
+    // The lines without trailing blanks, each ended by a line feed.
+    void appendText(std::string& out) const {
         for (const auto& line : lines_) {
-            std::string s;
-            for (const auto& g : line) {
-                s += g;
+            std::size_t kept = out.size();
+            for (const Glyph& g : line) {
+                out.append(g.bytes.data(), g.size);
+                if (g.size != 0 && !(g.size == 1 && g.bytes[0] == ' ')) {
+                    kept = out.size();
+                }
             }
-            s.erase(s.find_last_not_of(' ') + 1);
-            out += s + "\n";
+            out.resize(kept);
+            out += '\n';
         }
-        return out;
     }
 
   private:
-    std::vector<std::string>& lineAt(int row) {
+    // One character's UTF-8 bytes; none on the second position of a double-byte character.
+    struct Glyph {
+        std::array<char, 4> bytes{' '};
+        std::uint8_t size = 1;
+    };
+
+    static Glyph pack(std::string_view glyph) {
+        Glyph g;
+        std::copy(glyph.begin(), glyph.end(), g.bytes.begin());
+        g.size = static_cast<std::uint8_t>(glyph.size());
+        return g;
+    }
+
+    std::vector<Glyph>& lineAt(int row) {
         if (lines_.size() <= static_cast<std::size_t>(row)) {
             lines_.resize(static_cast<std::size_t>(row) + 1);
         }
         return lines_[static_cast<std::size_t>(row)];
     }
 
-    std::vector<std::vector<std::string>> lines_;
+    std::vector<std::vector<Glyph>> lines_;
 };
 
 void drawLines(CharCanvas& canvas, const std::vector<std::string>& lines, int first, int count) {
@@ -96,14 +119,14 @@ void drawCell(CharCanvas& canvas, int x, int y, const DisplayCell& cell) {
 
 }  // namespace
 
-std::string renderTextReport(KestoDocument& doc) {
+void renderTextReport(KestoDocument& doc, const std::function<void(std::string_view)>& write) {
+    constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
     const PrintSettings& s = doc.printSettings();
     doc.rebuildMessageLines();
     const std::vector<std::string> printLines = doc.buildConditionLines(true);
     // Counted from the lines printed (the output unit's), so that none is lost.
-    const SheetCounts counts =
-        countSheets(s, printLines.size(), static_cast<std::size_t>(doc.pageCount()),
-                    doc.messageLines().size());
+    const SheetCounts counts = countSheets(
+        s, printLines.size(), static_cast<std::size_t>(doc.pageCount()), doc.messageLines().size());
 
     // One character per width unit and one line per row; margins and page-number offsets,
     // given in millimetres, have no place on a character grid.
@@ -151,13 +174,26 @@ std::string renderTextReport(KestoDocument& doc) {
             } else {
                 CharCanvas withNumber;
                 withNumber.put(p.x, 0, number, 1 << 20);
-                out += withNumber.text() + "\n";
+                withNumber.appendText(out);
+                out += '\n';
             }
         }
-        out += canvas.text();
+        canvas.appendText(out);
         out += "\f\n";
+        if (out.size() >= kBlockBytes) {
+            write(out);
+            out.clear();
+        }
     }
-    return out;
+    if (!out.empty()) {
+        write(out);
+    }
+}
+
+std::string renderTextReport(KestoDocument& doc) {
+    std::string text;
+    renderTextReport(doc, [&](std::string_view block) { text += block; });
+    return text;
 }
 
 }  // namespace kesto
