@@ -1,6 +1,6 @@
 // The message window over its list of lines: the current line follows the caret placement and
-// the keyboard, a double click jumps, Ctrl+C copies the selected lines, and a long line is shown
-// whole.
+// the keyboard, Enter and a double click jump, Ctrl+C copies the selected lines, and a long line
+// is shown whole.
 #include <QClipboard>
 #include <QListView>
 #include <QSignalSpy>
@@ -43,11 +43,14 @@ void MessageWindowTest::currentLineJumpsAndCopies() {
     QCOMPARE(window.caretLine(), QStringLiteral("[P1]"));
 
     QSignalSpy jumps(&window, &MessageWindow::jumpRequested);
+    QTest::keyClick(list, Qt::Key_Return);  // "ｼﾞｬﾝﾌﾟ" is the default button
+    QCOMPARE(jumps.count(), 1);
+    QCOMPARE(jumps.at(0).at(0).toString(), QStringLiteral("[P1]"));
     // An item view takes a double click only after the press that starts it.
     QTest::mousePress(list->viewport(), Qt::LeftButton, {}, centre(list, 2));
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre(list, 2));
-    QCOMPARE(jumps.count(), 1);
-    QCOMPARE(jumps.at(0).at(0).toString(), QStringLiteral("[P2]"));
+    QCOMPARE(jumps.count(), 2);
+    QCOMPARE(jumps.at(1).at(0).toString(), QStringLiteral("[P2]"));
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre(list, 3));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, centre(list, 0));
