@@ -227,6 +227,7 @@ int runCalc(const std::vector<std::string>& args) {
         // The printer takes the messages from each page, so the command's own list is not kept.
         std::vector<std::string> messageLines;
         DetailFileWriter detail(parsed.value("--detail"));
+        detail.throwIfNotCreated();  // before anything is printed
         calculateAllPages(
             cnt, doc.unitSystem,
             detailHeader(std::filesystem::absolute(path).string(), cnt, doc.unitSystem),

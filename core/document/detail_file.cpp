@@ -88,6 +88,12 @@ DetailFileWriter::~DetailFileWriter() {
     stopThread();
 }
 
+void DetailFileWriter::throwIfNotCreated() const {
+    if (!file_) {
+        throw *failure_;
+    }
+}
+
 void DetailFileWriter::write(const TextLines& lines) {
     bytes_.clear();
     appendDetailBytes(bytes_, lines);

@@ -40,6 +40,9 @@ class DetailFileWriter {
     DetailFileWriter(const DetailFileWriter&) = delete;
     DetailFileWriter& operator=(const DetailFileWriter&) = delete;
 
+    // Throws FileAccessError when the file could not even be created, so that a command can
+    // give up before calculating; any other failure is reported by finish.
+    void throwIfNotCreated() const;
     // The sink: hands the lines over once they pass a block, and empties them. After a failure
     // nothing more is written and the lines are kept; finish reports it.
     void afterPage(TextLines& lines);
