@@ -18,6 +18,21 @@ std::string strprintf(const char* format, ...) __attribute__((format(printf, 1, 
 void appendf(std::string& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
 void vappendf(std::string& out, const char* format, std::va_list args);
 
+// Text collected by the million (the detail lines) is formatted in place: the bytes of a
+// buffer past `used` are room, not text, and formatting writes there and moves `used` on.
+enum class Growth {
+    asNeeded,    // a little more than needed
+    toCapacity,  // the buffer's whole capacity at least, for a buffer that keeps its room
+};
+// Makes room for `n` bytes after the first `used` of `buffer`; returns where they go.
+void growRoom(std::string& buffer, std::size_t used, std::size_t n, Growth growth);
+inline char* roomIn(std::string& buffer, std::size_t used, std::size_t n, Growth growth) {
+    if (buffer.size() - used < n) {
+        growRoom(buffer, used, n, growth);
+    }
+    return buffer.data() + used;
+}
+
 // Appends `value` as printf's "%.*f" writes it with `precision` digits after the point.
 void appendFixed(std::string& out, double value, int precision);
 

@@ -1,5 +1,7 @@
 #include "base/text_lines.h"
 
+#include <cstring>
+
 #include "base/text_format.h"
 
 namespace kesto {
@@ -16,12 +18,12 @@ TextLines::TextLines(std::initializer_list<std::string_view> lines) {
 }
 
 std::string_view TextLines::operator[](std::size_t i) const {
-    const std::size_t end = i + 1 < starts_.size() ? starts_[i + 1] : text_.size();
-    return std::string_view(text_).substr(starts_[i], end - kLineEnd.size() - starts_[i]);
+    const std::size_t end = i + 1 < starts_.size() ? starts_[i + 1] : used_;
+    return text().substr(starts_[i], end - kLineEnd.size() - starts_[i]);
 }
 
 void TextLines::clear() {
-    text_.clear();
+    used_ = 0;
     starts_.clear();
 }
 
@@ -33,22 +35,20 @@ void TextLines::assign(const std::vector<std::string>& lines) {
 }
 
 void TextLines::push_back(std::string_view line) {
-    starts_.push_back(text_.size());
-    text_ += line;
-    text_ += kLineEnd;
+    starts_.push_back(used_);
+    char* const p = roomIn(text_, used_, line.size() + kLineEnd.size(), Growth::toCapacity);
+    std::memcpy(p, line.data(), line.size());
+    std::memcpy(p + line.size(), kLineEnd.data(), kLineEnd.size());
+    used_ += line.size() + kLineEnd.size();
 }
 
-void TextLines::addf(const char* format, ...) {
-    std::va_list args;
-    va_start(args, format);
-    vaddf(format, args);
-    va_end(args);
-}
-
-void TextLines::vaddf(const char* format, std::va_list args) {
-    starts_.push_back(text_.size());
-    vappendf(text_, format, args);
-    text_ += kLineEnd;
+void TextLines::addFormatted(const char* text, const FormatPiece* pieces, std::size_t count,
+                             const FormatArgument* arguments) {
+    starts_.push_back(used_);
+    formatPieces(text_, used_, text, pieces, count, arguments);
+    std::memcpy(roomIn(text_, used_, kLineEnd.size(), Growth::toCapacity), kLineEnd.data(),
+                kLineEnd.size());
+    used_ += kLineEnd.size();
 }
 
 bool operator==(const TextLines& lines, const std::vector<std::string>& v) {

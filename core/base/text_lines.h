@@ -4,13 +4,16 @@
 // ready to be encoded in large blocks.
 #pragma once
 
-#include <cstdarg>
+#include <array>
 #include <cstddef>
 #include <initializer_list>
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
+
+#include "base/checked_format.h"
 
 namespace kesto {
 
@@ -80,19 +83,29 @@ class TextLines {
     void clear();
     void assign(const std::vector<std::string>& lines);
     void push_back(std::string_view line);
-    // Formats one line (base/text_format.h) at the end.
-    [[gnu::format(printf, 2, 3)]] void addf(const char* format, ...);
-    void vaddf(const char* format, std::va_list args);
+    // Formats one line at the end.
+    template <typename... Args>
+    void addf(CheckedFormat<std::type_identity_t<Args>...> format, const Args&... args) {
+        const std::array<FormatArgument, sizeof...(Args)> arguments{formatArgument(args)...};
+        addFormatted(format.text(), format.pieces().data(), format.pieces().size(),
+                     arguments.data());
+    }
 
     // Every line followed by CR LF, and where line i begins in it.
-    std::string_view text() const { return text_; }
+    std::string_view text() const { return {text_.data(), used_}; }
     std::size_t offset(std::size_t i) const { return starts_[i]; }
 
-    bool operator==(const TextLines&) const = default;
+    bool operator==(const TextLines& o) const { return text() == o.text() && starts_ == o.starts_; }
     friend bool operator==(const TextLines& lines, const std::vector<std::string>& v);
 
   private:
+    void addFormatted(const char* text, const FormatPiece* pieces, std::size_t count,
+                      const FormatArgument* arguments);
+
+    // The first used_ bytes are the lines; the rest is room that clear keeps, so that lines
+    // formatted by the million are written in place.
     std::string text_;
+    std::size_t used_ = 0;
     std::vector<std::size_t> starts_;
 };
 

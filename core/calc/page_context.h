@@ -2,10 +2,11 @@
 // the table rows the page's names resolved to, the unit labels and the detail lines.
 #pragma once
 
-#include <cstdarg>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
+#include "base/checked_format.h"
 #include "base/numbers.h"
 #include "model/conditions.h"
 
@@ -52,14 +53,12 @@ struct PageContext {
             cnt.detailLines.push_back(line);
         }
     }
-    // The same for a line formatted as strprintf formats it; nothing is formatted when the
+    // The same for a line formatted as printf formats it; nothing is formatted when the
     // detail file is off.
-    [[gnu::format(printf, 2, 3)]] void detailf(const char* format, ...) const {
+    template <typename... Args>
+    void detailf(CheckedFormat<std::type_identity_t<Args>...> format, const Args&... args) const {
         if (detailOn()) {
-            std::va_list args;
-            va_start(args, format);
-            cnt.detailLines.vaddf(format, args);
-            va_end(args);
+            cnt.detailLines.addf<Args...>(format, args...);
         }
     }
 
