@@ -3,6 +3,7 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -141,6 +142,15 @@ EncodeTable& encodeTable() {
     return table;
 }
 
+// The index of the first byte of a word (in memory order) whose high bit `high` marks.
+std::size_t firstHighByte(std::uint64_t high) {
+    if constexpr (std::endian::native == std::endian::little) {
+        return static_cast<std::size_t>(std::countr_zero(high)) / 8;
+    } else {
+        return static_cast<std::size_t>(std::countl_zero(high)) / 8;
+    }
+}
+
 }  // namespace
 
 // Whatever the table cannot answer goes to iconv whole, which then decides.
@@ -151,13 +161,16 @@ bool appendCp932(std::string& out, std::string_view utf8) {
     char* dst = out.data() + start;
     EncodeTable& table = encodeTable();
     for (std::size_t i = 0; i < utf8.size();) {
-        // Most of a detail file is ASCII: eight such bytes are copied at once.
+        // Most of a detail file is ASCII: eight bytes are copied at once, and where a character
+        // of more bytes follows, the ASCII bytes before it (the others are written over).
         if (std::uint64_t word = 0; utf8.size() - i >= sizeof word) {
             std::memcpy(&word, utf8.data() + i, sizeof word);
-            if ((word & 0x8080808080808080u) == 0) {
-                std::memcpy(dst, &word, sizeof word);
-                dst += sizeof word;
-                i += sizeof word;
+            std::memcpy(dst, &word, sizeof word);  // room: dst never passes the UTF-8 position
+            const std::uint64_t high = word & 0x8080808080808080u;
+            const std::size_t ascii = high == 0 ? sizeof word : firstHighByte(high);
+            dst += ascii;
+            i += ascii;
+            if (ascii != 0) {
                 continue;
             }
         }

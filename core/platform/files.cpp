@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -67,6 +68,12 @@ std::optional<std::string> readOpen(const std::string& path, bool mustExist) {
         throw FileAccessError("cannot read \"" + path + "\": it is a folder");
     }
     std::string data;
+    // Room for the whole file at once: grown as it is read, a large document would be copied
+    // several times into ever larger fresh memory. The size is only a hint: the file may change
+    // while it is read.
+    if (S_ISREG(st.st_mode) && st.st_size > 0) {
+        data.reserve(std::min(static_cast<std::size_t>(st.st_size), kMaxFileSize) + 1);
+    }
     char buffer[1 << 16];
     for (;;) {
         const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
