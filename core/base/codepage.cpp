@@ -72,7 +72,8 @@ struct Utf8Char {
 
 // The two- or three-byte character at text[i]; anything else (four bytes, overlong forms,
 // surrogates, stray or missing continuation bytes) has length 0 and is left to iconv.
-Utf8Char bmpCharAt(std::string_view text, std::size_t i) {
+// Inlined: the detail file encodes tens of millions of such characters.
+[[gnu::always_inline]] inline Utf8Char bmpCharAt(std::string_view text, std::size_t i) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
     const auto continuation = [&](std::size_t k) {
         return i + k < text.size() && (byte(k) & 0xC0) == 0x80;

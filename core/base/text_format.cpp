@@ -343,9 +343,17 @@ void formatPieces(std::string& buffer, std::size_t& used, const char* text,
             case 'd':
                 p = std::to_chars(p, p + kNumberBytes, arguments[i].integer).ptr;
                 break;
-            case 's':
-                viaOutput([&](Output& out) { textTo(out, arguments[i].text); });
+            case 's': {
+                const char* const t = arguments[i].text;
+                const std::size_t length = t != nullptr ? std::strlen(t) : 0;
+                if (t != nullptr && static_cast<std::size_t>(end - p) >= length) {
+                    std::memcpy(p, t, length);  // mostly a unit, "kN"
+                    p += length;
+                } else {
+                    viaOutput([&](Output& out) { textTo(out, t); });
+                }
                 break;
+            }
             default:
                 if (char* const e = writeFixed(p, arguments[i].real, piece.precision)) {
                     p = e;
