@@ -1,7 +1,9 @@
 // calc: opens a document as the program does, calculates every page and prints the results.
+#include <cstdint>
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <unordered_map>
 
 #include "base/json_writer.h"
 #include "base/text_format.h"
@@ -125,6 +127,28 @@ void writeSummary(std::string& out, const CKesto& page) {
     out += '\n';
 }
 
+// The message lines the JSON closes with, held until every page is printed. The same lines
+// come back page after page (the same findings, the same marks in a repeated building), so
+// each distinct line is kept once.
+class RepeatedLines {
+  public:
+    void push_back(const std::string& line) {
+        const auto [at, added] =
+            index_.try_emplace(line, static_cast<std::uint32_t>(distinct_.size()));
+        if (added) {
+            distinct_.push_back(&at->first);  // keys stay in place as the map grows
+        }
+        order_.push_back(at->second);
+    }
+    std::size_t size() const { return order_.size(); }
+    const std::string& operator[](std::size_t i) const { return *distinct_[order_[i]]; }
+
+  private:
+    std::unordered_map<std::string, std::uint32_t> index_;
+    std::vector<const std::string*> distinct_;
+    std::vector<std::uint32_t> order_;
+};
+
 // What calc prints, page by page as the pages are calculated, then what follows them. A page
 // that has been printed keeps only what the closing part needs: a building of tens of thousands
 // of pages would otherwise hold every combination result and message to the end, and fresh
@@ -175,8 +199,8 @@ class CalcPrinter {
             json_.endArray();
             json_.key("messageLines");
             json_.beginArray();
-            for (std::string_view line : messageLines_) {
-                json_.value(line);
+            for (std::size_t i = 0; i < messageLines_.size(); ++i) {
+                json_.value(messageLines_[i]);
                 output_.flushWhenFull();
             }
             json_.endArray();
@@ -199,7 +223,7 @@ class CalcPrinter {
     BlockOutput output_;
     JsonWriter json_;
     std::vector<std::string> pageLines_;
-    TextLines messageLines_;
+    RepeatedLines messageLines_;
     bool findings_ = false;
 };
 

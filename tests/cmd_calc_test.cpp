@@ -73,6 +73,28 @@ TEST_F(CalcCommand, JsonReadsBackTheSameValues) {
     EXPECT_TRUE(j["messageLines"].empty());
 }
 
+// The closing list holds every page's message lines in page order, repeated lines included.
+TEST_F(CalcCommand, JsonMessageLinesKeepTheirOrderAndRepeats) {
+    CKestoCnt& cnt = doc.conditions;
+    cnt.pages[0].basicStresses[0][0] = CStress{"G", 0, 0, 600};
+    cnt.pages.append(CKesto(cnt.pages[0])).mark = "C2";
+    cnt.pages.append(CKesto(cnt.pages[0]));
+    const auto text = runCli(folder, args(""));
+    const auto run = runCli(folder, args("--json"));
+    ASSERT_EQ(run.status, 1) << run.err;
+    const auto j = nlohmann::json::parse(run.out);
+    std::string expected;
+    for (const auto& line : j["messageLines"]) {
+        expected += line.get<std::string>() + "\n";
+    }
+    // The first page's block, then the same findings under C2, then the first block again.
+    const std::string block = expected.substr(0, expected.find("[C2]"));
+    ASSERT_EQ(block.rfind("[C1]\n  W：Ｘ方向長期許容(G) コンクリート圧縮応力度がＮＧです\n", 0), 0u)
+        << block;
+    EXPECT_EQ(expected, block + "[C2]" + block.substr(4) + block);
+    EXPECT_EQ(text.out.rfind(expected, 0), 0u) << text.out;
+}
+
 TEST_F(CalcCommand, DetailFileAsCalculateAllWritesIt) {
     const std::string csv = folder.file("out.csv");
     const auto run = runCli(folder, args("--detail '" + csv + "'"));

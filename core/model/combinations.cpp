@@ -109,6 +109,8 @@ bool evaluateCombinations(const CKestoCnt& cnt, CKesto& page) {
     bool ok = true;
     auto run = [&](const OwnedList<CStringTable>& list, OwnedList<CStress>& x,
                    OwnedList<CStress>& y, int gammaX, int gammaY) {
+        x.reserve(list.size());
+        y.reserve(list.size());
         for (const CStringTable& e : list) {
             ok = evaluateExpression(cnt, page, e.expression, 0, gammaX, x.append()) && ok;
             ok = evaluateExpression(cnt, page, e.expression, 1, gammaY, y.append()) && ok;
