@@ -80,14 +80,28 @@ void putTriple(char* p, std::uint32_t n) {
 // ten digits where at most nine are kept.
 constexpr std::size_t kNumberBytes = 32;
 
-// Writes the whole number n at p and returns where it ends.
+std::uint64_t digitPair(std::uint32_t n) {
+    std::uint16_t pair = 0;
+    std::memcpy(&pair, &kDigitPairs[2 * n], 2);
+    return pair;
+}
+
+// Writes the whole number n at p and returns where it ends. Whole parts come in every length,
+// so below 10^8 the digits are made as one word and shifted to their length, without a branch
+// to mispredict; the bytes past the end are written over later.
 char* writeWhole(char* p, std::uint64_t n) {
-    if (n < 1000) {  // the common case: one load, one store
-        const int count = 1 + (n >= 10 ? 1 : 0) + (n >= 100 ? 1 : 0);
-        std::memcpy(p, &kDigitTriples[4 * n + static_cast<std::size_t>(3 - count)], 4);
-        return p + count;
-    }
     const int count = decimalDigits(n);
+    if constexpr (std::endian::native == std::endian::little) {
+        if (n < 100000000) {
+            const auto high = static_cast<std::uint32_t>(n) / 10000;
+            const auto low = static_cast<std::uint32_t>(n) % 10000;
+            std::uint64_t word = digitPair(high / 100) | digitPair(high % 100) << 16 |
+                                 digitPair(low / 100) << 32 | digitPair(low % 100) << 48;
+            word >>= 8 * (8 - count);  // the first byte in memory is the lowest
+            std::memcpy(p, &word, sizeof word);
+            return p + count;
+        }
+    }
     if (n <= UINT32_MAX) {
         writeDigits(p + count, static_cast<std::uint32_t>(n), count);
     } else {
@@ -98,8 +112,9 @@ char* writeWhole(char* p, std::uint64_t n) {
 
 // Writes `value` as printf's "%.*f" writes it with `precision` digits after the point (at most
 // 9) and returns where it ends, or nullptr for a value out of the range done here. Bytes up to
-// kNumberBytes from `out` may be overwritten.
-char* writeFixed(char* out, double value, int precision) {
+// kNumberBytes from `out` may be overwritten. Inlined where it is used: the call itself cost a
+// tenth of a number.
+[[gnu::always_inline]] inline char* writeFixed(char* out, double value, int precision) {
     const double magnitude = std::fabs(value);
     const double power = kPowersOfTen[static_cast<std::size_t>(precision)];
     // printf rounds the exact binary value to the nearest, a tie to the even neighbour. The
@@ -132,11 +147,8 @@ char* writeFixed(char* out, double value, int precision) {
         ++whole;
         fraction = 0;
     }
-    char* p = out;
-    if (std::signbit(value)) {
-        *p++ = '-';
-    }
-    p = writeWhole(p, whole);
+    *out = '-';  // kept only for a negative value
+    char* p = writeWhole(out + (std::signbit(value) ? 1 : 0), whole);
     if (precision == 0) {
         return p;
     }
