@@ -58,12 +58,12 @@ class CheckedFormat {
             if (*p == '\0') {
                 break;
             }
-            const char* spec = p++;
+            const char* const start = p++;
             int width = 0;
             while (*p >= '0' && *p <= '9') {
                 width = width * 10 + (*p++ - '0');
             }
-            if (spec[1] == '0' || width > 255) {
+            if (start[1] == '0' || width > 255) {
                 formatNotAccepted("a zero flag or a width over 255");
             }
             f.width = static_cast<std::uint8_t>(width);
@@ -84,7 +84,7 @@ class CheckedFormat {
             if (f.kind != 'f' && f.kind != 'd' && f.kind != 's') {
                 formatNotAccepted("a conversion other than %f, %d and %s");
             }
-            f.conversionLength = checkedLength(p + 1 - spec, 255);
+            f.conversionLength = checkedLength(p + 1 - start, 255);
             literal = p + 1;
             ++piece;
         }
