@@ -167,8 +167,9 @@ class CalcPrinter {
         }
     }
 
-    // A calculated page: its messages (the JSON also its results) printed, then let go.
-    void page(CKesto& page) {
+    // A calculated page and its message lines: printed (the JSON also the page's results),
+    // then let go.
+    void page(CKesto& page, const std::vector<std::string>& lines) {
         findings_ = hasFindings(page) || findings_;
         if (format_ == Format::csv) {
             return;  // the table counts every page's messages at the end
@@ -176,9 +177,7 @@ class CalcPrinter {
         if (format_ == Format::json) {
             writePage(json_, page);
         }
-        pageLines_.clear();
-        collectMessages(page, pageLines_);
-        for (const std::string& line : pageLines_) {
+        for (const std::string& line : lines) {
             if (format_ == Format::json) {
                 messageLines_.push_back(line);
             } else {
@@ -222,7 +221,6 @@ class CalcPrinter {
     Format format_;
     BlockOutput output_;
     JsonWriter json_;
-    std::vector<std::string> pageLines_;
     RepeatedLines messageLines_;
     bool findings_ = false;
 };
@@ -246,10 +244,11 @@ int runCalc(const std::vector<std::string>& args) {
                         : parsed.has("--csv") ? CalcPrinter::Format::csv
                                               : CalcPrinter::Format::text,
                         doc.unitSystem);
+    // The message lines of the page just calculated: the printer takes them page by page, so
+    // that the messages of a whole building are not held as well.
+    std::vector<std::string> messageLines;
     if (parsed.has("--detail")) {
         cnt.writeDetailFile = 1;
-        // The printer takes the messages from each page, so the command's own list is not kept.
-        std::vector<std::string> messageLines;
         DetailFileWriter detail(parsed.value("--detail"));
         detail.throwIfNotCreated();  // before anything is printed
         calculateAllPages(
@@ -257,16 +256,17 @@ int runCalc(const std::vector<std::string>& args) {
             detailHeader(std::filesystem::absolute(path).string(), cnt, doc.unitSystem),
             messageLines, {}, [&](CKesto& page, TextLines& lines) {
                 detail.afterPage(lines);
+                printer.page(page, messageLines);
                 messageLines.clear();
-                printer.page(page);
             });
         detail.finish(cnt.detailLines);
     } else {
-        // As recalculateOnOpen, without its message list: the printer takes the messages
-        // from each page.
+        // As recalculateOnOpen, page by page.
         for (CKesto& page : cnt.pages) {
             calculatePage(cnt, page, doc.unitSystem);
-            printer.page(page);
+            collectMessages(page, messageLines);
+            printer.page(page, messageLines);
+            messageLines.clear();
         }
     }
     return printer.finish(cnt) ? kExitFindings : kExitOk;

@@ -24,10 +24,10 @@ bool appendCp932(std::string& out, std::string_view utf8);
 // Decodes UTF-16LE code units (the archive's wide-string form) to UTF-8.
 std::optional<std::string> decodeUtf16le(std::string_view bytes);
 
-// Length of the UTF-8 sequence that starts with byte `lead`; 1 for a stray continuation byte.
 // True when every byte is below 0x80: the same text in ASCII, UTF-8 and code page 932.
 bool isAscii(std::string_view s);
 
+// Length of the UTF-8 sequence that starts with byte `lead`; 1 for a stray continuation byte.
 inline std::size_t utf8SequenceLength(unsigned char lead) {
     return lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
 }

@@ -131,10 +131,14 @@ AtomicFileWriter::~AtomicFileWriter() {
     }
 }
 
-void AtomicFileWriter::append(std::string_view bytes) {
+void AtomicFileWriter::throwIfFailed() const {
     if (fd_ < 0) {
         throw FileAccessError("cannot write \"" + temp_ + "\": an earlier step failed");
     }
+}
+
+void AtomicFileWriter::append(std::string_view bytes) {
+    throwIfFailed();
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = injectedFault(WriteStep::write, path_)
@@ -151,9 +155,7 @@ void AtomicFileWriter::append(std::string_view bytes) {
 }
 
 void AtomicFileWriter::commit() {
-    if (fd_ < 0) {
-        throw FileAccessError("cannot write \"" + temp_ + "\": an earlier step failed");
-    }
+    throwIfFailed();
     if (injectedFault(WriteStep::flush, path_) || (flush_ == Flush::toDisk && ::fsync(fd_) != 0)) {
         fail("cannot write", temp_);
     }

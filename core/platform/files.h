@@ -53,6 +53,8 @@ class AtomicFileWriter {
     void commit();
 
   private:
+    // After a failure the temporary file is gone and nothing more is taken.
+    void throwIfFailed() const;
     [[noreturn]] void fail(const char* what, const std::string& name);
 
     std::string path_;
