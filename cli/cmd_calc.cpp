@@ -13,6 +13,7 @@
 #include "command.h"
 #include "document/detail_file.h"
 #include "document/open_document.h"
+#include "platform/files.h"
 #include "report/results_table.h"
 
 namespace kesto::cli {
@@ -150,9 +151,9 @@ class RepeatedLines {
 };
 
 // What calc prints, page by page as the pages are calculated, then what follows them. A page
-// that has been printed keeps only what the closing part needs: a building of tens of thousands
-// of pages would otherwise hold every combination result and message to the end, and fresh
-// memory costs as much as the calculation.
+// that has been printed is let go, but for what the closing part needs (the CSV table takes
+// every page whole): a building of tens of thousands of pages would otherwise be held to the
+// end, and fresh memory costs as much as the calculation.
 class CalcPrinter {
   public:
     enum class Format { text, json, csv };
@@ -167,15 +168,18 @@ class CalcPrinter {
         }
     }
 
-    // A calculated page and its message lines: printed (the JSON also the page's results),
-    // then let go.
+    // A calculated page and its message lines: printed (the JSON also the page's results), its
+    // summary line kept, the page let go or (for the CSV table) kept.
     void page(CKesto& page, const std::vector<std::string>& lines) {
         findings_ = hasFindings(page) || findings_;
         if (format_ == Format::csv) {
-            return;  // the table counts every page's messages at the end
+            keptPages_.append(std::move(page));
+            return;
         }
         if (format_ == Format::json) {
             writePage(json_, page);
+        } else {
+            writeSummary(summary_, page);
         }
         for (const std::string& line : lines) {
             if (format_ == Format::json) {
@@ -186,14 +190,11 @@ class CalcPrinter {
             }
         }
         output_.flushWhenFull();
-        page.clearComboResults();
-        page.clearUltimateComboResults();
-        std::vector<std::string>().swap(page.ngMessages);
     }
 
-    // The closing part: the message lines of the JSON, the CSV table, or the summary lines.
-    // Returns whether some page has findings.
-    bool finish(const CKestoCnt& cnt) {
+    // The closing part: the message lines of the JSON, the CSV table of the pages under `cnt`,
+    // or the summary lines. Returns whether some page has findings.
+    bool finish(CKestoCnt& cnt) {
         if (format_ == Format::json) {
             json_.endArray();
             json_.key("messageLines");
@@ -206,12 +207,11 @@ class CalcPrinter {
             json_.endObject();
             output_.text += '\n';
         } else if (format_ == Format::csv) {
+            cnt.pages = std::move(keptPages_);
             output_.text = writeResultsTable(cnt);
         } else {
-            for (const CKesto& page : cnt.pages) {
-                writeSummary(output_.text, page);
-                output_.flushWhenFull();
-            }
+            output_.flush();
+            output_.text = std::move(summary_);
         }
         output_.flush();
         return findings_;
@@ -222,8 +222,20 @@ class CalcPrinter {
     BlockOutput output_;
     JsonWriter json_;
     RepeatedLines messageLines_;
+    std::string summary_;
+    OwnedList<CKesto> keptPages_;
     bool findings_ = false;
 };
+
+// Throws what opening the document would throw, keeping none of it: a damaged document is
+// refused before anything is printed or created.
+void readThrough(std::string_view bytes, const std::string& path) {
+    DocumentData head;
+    PageReader pages(bytes, path, head);
+    CKesto page;
+    while (pages.next(page)) {
+    }
+}
 
 int runCalc(const std::vector<std::string>& args) {
     const auto parsed = parseArgs(args, {"--detail", "--program-folder"}, {"--json", "--csv"});
@@ -235,8 +247,14 @@ int runCalc(const std::vector<std::string>& args) {
     }
     const std::string& path = parsed.positional[0];
     const std::string programFolder = programFolderOf(parsed);
+    // The pages are read through once, then read again one at a time as they are calculated:
+    // a building is never held whole, only the page being calculated.
+    const std::string bytes = readFile(path);
+    readThrough(bytes, path);
+    DocumentData head;
+    PageReader pages(bytes, path, head);
     DocumentData& doc = keptUntilExit(std::make_unique<DocumentData>());
-    for (const std::string& problem : openDocument(path, programFolder, doc)) {
+    for (const std::string& problem : takeReadDocument(std::move(head), programFolder, doc)) {
         std::cerr << problem << "\n";
     }
     CKestoCnt& cnt = doc.conditions;
@@ -244,30 +262,32 @@ int runCalc(const std::vector<std::string>& args) {
                         : parsed.has("--csv") ? CalcPrinter::Format::csv
                                               : CalcPrinter::Format::text,
                         doc.unitSystem);
+    CKesto page;
+    const PageSource nextPage = [&]() { return pages.next(page) ? &page : nullptr; };
     // The message lines of the page just calculated: the printer takes them page by page, so
     // that the messages of a whole building are not held as well.
     std::vector<std::string> messageLines;
+    const auto printPage = [&](CKesto& calculated) {
+        printer.page(calculated, messageLines);
+        messageLines.clear();
+    };
     if (parsed.has("--detail")) {
         cnt.writeDetailFile = 1;
         DetailFileWriter detail(parsed.value("--detail"));
         detail.throwIfNotCreated();  // before anything is printed
-        calculateAllPages(
-            cnt, doc.unitSystem,
-            detailHeader(std::filesystem::absolute(path).string(), cnt, doc.unitSystem),
-            messageLines, {}, [&](CKesto& page, TextLines& lines) {
-                detail.afterPage(lines);
-                printer.page(page, messageLines);
-                messageLines.clear();
-            });
+        calculatePages(cnt, doc.unitSystem,
+                       detailHeader(std::filesystem::absolute(path).string(), cnt, doc.unitSystem),
+                       messageLines, nextPage, [&](CKesto& calculated, TextLines& lines) {
+                           detail.afterPage(lines);
+                           printPage(calculated);
+                       });
         detail.finish(cnt.detailLines);
     } else {
-        // As recalculateOnOpen, page by page.
-        for (CKesto& page : cnt.pages) {
-            calculatePage(cnt, page, doc.unitSystem);
-            collectMessages(page, messageLines);
-            printer.page(page, messageLines);
-            messageLines.clear();
-        }
+        // Without a detail file to write, the detail lines a document asks for would only be
+        // held in memory.
+        cnt.writeDetailFile = 0;
+        calculatePages(cnt, doc.unitSystem, {}, messageLines, nextPage,
+                       [&](CKesto& calculated, TextLines&) { printPage(calculated); });
     }
     return printer.finish(cnt) ? kExitFindings : kExitOk;
 }

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <nlohmann/json.hpp>
 
 #include "base/codepage.h"
 #include "calc/page_calculation.h"
 #include "cli_document.h"
+#include "test_support.h"
 
 namespace kesto {
 namespace {
@@ -103,6 +106,23 @@ TEST_F(CalcCommand, DetailFileAsCalculateAllWritesIt) {
     EXPECT_EQ(bytes.rfind(folder.file("doc.kso") + "\r\n", 0), 0u);
     EXPECT_NE(bytes.find(*encodeCp932("\r\n-----[C1]-----\r\n\r\n柱鋼材,")), std::string::npos);
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+}
+
+TEST_F(CalcCommand, DocumentDamagedInItsLastPageIsRefusedBeforeAnythingIsPrinted) {
+    doc.conditions.pages.append(doc.conditions.pages[0]).ribGaugeY = 123.375;
+    std::string file = serializeDocument(doc);
+    const std::size_t at = file.rfind(test::bytesOf("00 00 00 00 00 D8 5E 40"));  // 123.375
+    ASSERT_NE(at, std::string::npos);
+    file.replace(at, 8, test::bytesOf("01 00 00 00 00 00 F8 7F"));  // a NaN
+    writeFileAtomic(folder.file("damaged.kso"), file);
+    const std::string csv = folder.file("detail.csv");
+    const auto run = runCli(folder, "calc '" + folder.file("damaged.kso") + "' --program-folder '" +
+                                        folder.folder() + "' --detail '" + csv + "'");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("expected a finite number for ribGaugeY (found NaN)"), std::string::npos)
+        << run.err;
+    EXPECT_FALSE(std::filesystem::exists(csv));
 }
 
 TEST_F(CalcCommand, UsageAndFileErrors) {

@@ -215,12 +215,54 @@ TEST(DocumentFile, DefaultDataFileHoldsUnitAndConditionsBody) {
 }
 
 // Every cut of a valid file fails cleanly, and random damage either reads or fails cleanly.
+// Reads every page of `file` a page at a time into one page, and returns the head.
+DocumentData readPageByPage(std::string_view file, std::vector<CKesto>& pages) {
+    DocumentData head;
+    PageReader reader(file, "doc.kso", head);
+    // What the page held before must not show through.
+    CKesto page;
+    page.mark = "前の柱";
+    page.ratioMax[1][1] = 9;
+    page.errorMessages = {"前のエラー"};
+    page.basicStresses[0].append(CStress{"E", 1, 2, 3});
+    while (reader.next(page)) {
+        pages.push_back(page);
+    }
+    return head;
+}
+
+TEST(DocumentFile, PagesReadOneAtATimeAreThoseOfTheWholeFile) {
+    DocumentData current = newDocument();
+    CKesto& second = current.conditions.pages.append(current.conditions.pages[0]);
+    second.mark = "C2";
+    second.rotated = 1;
+    second.basicStresses[1].append(CStress{"K", -4, 5.5, 60});
+    current.conditions.pages.append(CKesto{}).mark = "C3";
+    const std::string files[] = {LegacyFile("1.00").withOnePage(),
+                                 LegacyFile("1.02").withOnePage(1),
+                                 LegacyFile("1.04").withOnePage(), serializeDocument(current)};
+    for (const std::string& file : files) {
+        DocumentData whole = parseDocument(file, "doc.kso");
+        std::vector<CKesto> pages;
+        const DocumentData head = readPageByPage(file, pages);
+        ASSERT_EQ(pages.size(), whole.conditions.pages.size());
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            EXPECT_EQ(pages[i], whole.conditions.pages[i]) << whole.formatSignature << " " << i;
+        }
+        EXPECT_TRUE(head.conditions.pages.empty());
+        whole.conditions.pages.clear();
+        EXPECT_EQ(serializeDocument(head), serializeDocument(whole)) << whole.formatSignature;
+    }
+}
+
 TEST(DocumentFile, TruncationAtEveryLengthFailsCleanly) {
     DocumentData doc = newDocument();
     doc.conditions.pages.append(doc.conditions.pages[0]).mark = "C2";
     const std::string file = serializeDocument(doc);
     for (std::size_t n = 0; n < file.size(); ++n) {
         EXPECT_THROW(parseDocument(file.substr(0, n), "cut.kso"), FileFormatError) << n;
+        std::vector<CKesto> pages;
+        EXPECT_THROW(readPageByPage(file.substr(0, n), pages), FileFormatError) << n;
     }
 }
 

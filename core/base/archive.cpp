@@ -1,5 +1,6 @@
 #include "base/archive.h"
 
+#include <bit>
 #include <cmath>
 #include <cstring>
 
@@ -80,19 +81,24 @@ unsigned ArchiveReader::checkedCode(unsigned code, const char* what, unsigned la
 }
 
 void ArchiveReader::real(double& v, const char* what) {
-    const std::size_t at = pos_;
     ignoredReal(v, what);
-    if (!std::isfinite(v)) {
-        fail(at, std::string("a finite number for ") + what,
-             std::string("found ") + (std::isnan(v) ? "NaN" : "an infinity"));
+    if (!std::isfinite(v)) [[unlikely]] {
+        failNotFinite(v, what);
     }
+}
+
+void ArchiveReader::failNotFinite(double v, const char* what) const {
+    fail(pos_ - 8, std::string("a finite number for ") + what,
+         std::string("found ") + (std::isnan(v) ? "NaN" : "an infinity"));
 }
 
 void ArchiveReader::ignoredReal(double& v, const char* what) {
     need(8, what);
+    // Stored little-endian; a page holds dozens of numbers, so they are loaded whole.
     std::uint64_t bits = 0;
-    for (int i = 7; i >= 0; --i) {
-        bits = (bits << 8) | static_cast<unsigned char>(data_[pos_ + static_cast<std::size_t>(i)]);
+    std::memcpy(&bits, data_.data() + pos_, sizeof bits);
+    if constexpr (std::endian::native == std::endian::big) {
+        bits = __builtin_bswap64(bits);
     }
     pos_ += 8;
     std::memcpy(&v, &bits, sizeof v);

@@ -97,14 +97,23 @@ class ArchiveReader {
     // An object list whose records all belong to class `className` (a string literal).
     template <class T, class Body>
     void objects(OwnedList<T>& list, const char* className, Body body) {
-        const std::size_t n = readCount(className, 2 + minimalSize<T>(body));
+        const std::size_t n = objectCount<T>(className, body);
         list.clear();
         list.reserve(n);
         for (std::size_t i = 0; i < n; ++i) {
-            readObjectTag(className);
-            T& obj = list.append();
-            body(*this, obj);
+            object(list.append(), className, body);
         }
+    }
+    // The same list read a record at a time: its count, then each record into an object the
+    // caller provides.
+    template <class T, class Body>
+    std::size_t objectCount(const char* className, Body body) {
+        return readCount(className, 2 + minimalSize<T>(body));
+    }
+    template <class T, class Body>
+    void object(T& obj, const char* className, Body body) {
+        readObjectTag(className);
+        body(*this, obj);
     }
 
     std::uint8_t readU8(const char* what);
@@ -172,6 +181,8 @@ class ArchiveReader {
     }
 
     void need(std::size_t n, const char* what) const;
+    // Kept out of the way of `real`, which every number of every page passes.
+    [[noreturn]] [[gnu::noinline]] void failNotFinite(double v, const char* what) const;
     unsigned checkedCode(unsigned code, const char* what, unsigned last, std::size_t size) const;
     void readObjectTag(const char* className);
 

@@ -40,19 +40,31 @@ void calculateThisPage(CKestoCnt& cnt, CKesto& page, int unitSystem,
 int calculateAllPages(CKestoCnt& cnt, int unitSystem, const std::vector<std::string>& detailHeader,
                       std::vector<std::string>& messageLines, const PageProgress& progress,
                       const PageSink& pageSink) {
-    startCommand(cnt, detailHeader, messageLines);
     const int total = static_cast<int>(cnt.pages.size());
     int done = 0;
-    for (CKesto& page : cnt.pages) {
-        calculatePage(cnt, page, unitSystem);
-        collectMessages(page, messageLines);
+    // Asked for the next page right after the sink has had the last one: the progress is told
+    // there, and may stop the run.
+    const auto nextPage = [&]() -> CKesto* {
+        if (done > 0 && progress && !progress(done, total)) {
+            return nullptr;
+        }
+        return done < total ? &cnt.pages[static_cast<std::size_t>(done++)] : nullptr;
+    };
+    return calculatePages(cnt, unitSystem, detailHeader, messageLines, nextPage, pageSink);
+}
+
+int calculatePages(CKestoCnt& cnt, int unitSystem, const std::vector<std::string>& detailHeader,
+                   std::vector<std::string>& messageLines, const PageSource& nextPage,
+                   const PageSink& pageSink) {
+    startCommand(cnt, detailHeader, messageLines);
+    int done = 0;
+    while (CKesto* page = nextPage()) {
+        calculatePage(cnt, *page, unitSystem);
+        collectMessages(*page, messageLines);
         if (pageSink) {
-            pageSink(page, cnt.detailLines);
+            pageSink(*page, cnt.detailLines);
         }
         ++done;
-        if (progress && !progress(done, total)) {
-            break;
-        }
     }
     return done;
 }

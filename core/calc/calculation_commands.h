@@ -38,6 +38,14 @@ int calculateAllPages(CKestoCnt& cnt, int unitSystem, const std::vector<std::str
                       std::vector<std::string>& messageLines, const PageProgress& progress = {},
                       const PageSink& pageSink = {});
 
+// The pages of a run one at a time: the next page, or none after the last.
+using PageSource = std::function<CKesto*()>;
+// Calculating all pages of a building whose pages are not held by the conditions (one read at a
+// time from its file): the same as calculateAllPages over the pages `nextPage` gives.
+int calculatePages(CKestoCnt& cnt, int unitSystem, const std::vector<std::string>& detailHeader,
+                   std::vector<std::string>& messageLines, const PageSource& nextPage,
+                   const PageSink& pageSink = {});
+
 // After a document is opened: empties the message list and calculates every page; the detail
 // lines are neither emptied nor written.
 void recalculateOnOpen(CKestoCnt& cnt, int unitSystem, std::vector<std::string>& messageLines,

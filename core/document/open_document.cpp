@@ -7,7 +7,11 @@ namespace kesto {
 
 TableProblems openDocument(const std::string& path, const std::string& programFolder,
                            DocumentData& current) {
-    DocumentData next = parseDocument(readFile(path), path);
+    return takeReadDocument(parseDocument(readFile(path), path), programFolder, current);
+}
+
+TableProblems takeReadDocument(DocumentData next, const std::string& programFolder,
+                               DocumentData& current) {
     TableProblems problems =
         saveMaterialTables(current.conditions, programFolder, current.unitSystem);
     next.conditions.adoptRunTimeMembers(current.conditions);

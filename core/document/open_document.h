@@ -19,4 +19,9 @@ namespace kesto {
 TableProblems openDocument(const std::string& path, const std::string& programFolder,
                            DocumentData& current);
 
+// The same for a document already read: `next` replaces `current` and the tables are written,
+// loaded and read as above.
+TableProblems takeReadDocument(DocumentData next, const std::string& programFolder,
+                               DocumentData& current);
+
 }  // namespace kesto

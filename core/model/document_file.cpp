@@ -24,17 +24,11 @@ void documentHead(Ar& ar, Doc& doc) {
     conditionsBody(ar, doc.conditions);
 }
 
-template <class Ar, class Doc>
-void documentBody(Ar& ar, Doc& doc) {
-    documentHead(ar, doc);
-    objectList(ar, doc.conditions.pages, kPageClass);
-}
+constexpr auto kPageFields = [](auto& ar, auto& page) { fields(ar, page); };
 
-}  // namespace
-
-DocumentData parseDocument(std::string_view bytes, const std::string& source) {
-    ArchiveReader ar(bytes, source);
-    DocumentData doc;
+// The signature, which must be this program's in a version it reads, and what follows it up to
+// the pages.
+void readHead(ArchiveReader& ar, DocumentData& doc) {
     ar.text(doc.formatSignature, "formatSignature");
     const auto [product, version] = splitSignature(doc.formatSignature);
     if (product != kProductWord) {
@@ -44,14 +38,40 @@ DocumentData parseDocument(std::string_view bytes, const std::string& source) {
         throw DocumentRefused(kNewerVersionMessage);
     }
     ar.setVersion(version);
-    documentBody(ar, doc);
+    documentHead(ar, doc);
+}
+
+}  // namespace
+
+DocumentData parseDocument(std::string_view bytes, const std::string& source) {
+    ArchiveReader ar(bytes, source);
+    DocumentData doc;
+    readHead(ar, doc);
+    ar.objects(doc.conditions.pages, kPageClass, kPageFields);
     return doc;
+}
+
+PageReader::PageReader(std::string_view bytes, const std::string& source, DocumentData& head)
+    : ar_(bytes, source) {
+    readHead(ar_, head);
+    pagesLeft_ = ar_.objectCount<CKesto>(kPageClass, kPageFields);
+}
+
+bool PageReader::next(CKesto& page) {
+    if (pagesLeft_ == 0) {
+        return false;
+    }
+    page = CKesto{};
+    ar_.object(page, kPageClass, kPageFields);
+    --pagesLeft_;
+    return true;
 }
 
 std::string serializeDocument(const DocumentData& doc) {
     ArchiveWriter ar("document");
     ar.text(std::string(kFormatSignature), "formatSignature");
-    documentBody(ar, doc);
+    documentHead(ar, doc);
+    objectList(ar, doc.conditions.pages, kPageClass);
     return ar.take();
 }
 

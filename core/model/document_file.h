@@ -46,6 +46,24 @@ struct DocumentData {
 // formatSignature of the result is the signature read from the file.
 DocumentData parseDocument(std::string_view bytes, const std::string& source);
 
+// A document read a page at a time: what precedes the pages is read when the reader is made,
+// then each page into the one page its caller keeps. A batch run over a large building never
+// holds the building's pages together this way. The bytes must outlive the reader.
+class PageReader {
+  public:
+    // Reads the signature and what precedes the pages into `head` (its page list stays empty).
+    // Throws as parseDocument.
+    PageReader(std::string_view bytes, const std::string& source, DocumentData& head);
+
+    // Reads the next page into `page`, made exactly as parseDocument makes it; false after the
+    // last page. Throws as parseDocument.
+    bool next(CKesto& page);
+
+  private:
+    ArchiveReader ar_;
+    std::size_t pagesLeft_ = 0;
+};
+
 // Writes a document in the current format. Throws FileFormatError when a text cannot be stored.
 std::string serializeDocument(const DocumentData& doc);
 
