@@ -227,16 +227,6 @@ class CalcPrinter {
     bool findings_ = false;
 };
 
-// Throws what opening the document would throw, keeping none of it: a damaged document is
-// refused before anything is printed or created.
-void readThrough(std::string_view bytes, const std::string& path) {
-    DocumentData head;
-    PageReader pages(bytes, path, head);
-    CKesto page;
-    while (pages.next(page)) {
-    }
-}
-
 int runCalc(const std::vector<std::string>& args) {
     const auto parsed = parseArgs(args, {"--detail", "--program-folder"}, {"--json", "--csv"});
     if (parsed.has("--json") && parsed.has("--csv")) {
@@ -250,7 +240,11 @@ int runCalc(const std::vector<std::string>& args) {
     // The pages are read through once, then read again one at a time as they are calculated:
     // a building is never held whole, only the page being calculated.
     const std::string bytes = readFile(path);
-    readThrough(bytes, path);
+    {
+        // A damaged document is refused before anything is printed or created.
+        DocumentData head;
+        PageReader(bytes, path, head).readThrough();
+    }
     DocumentData head;
     PageReader pages(bytes, path, head);
     DocumentData& doc = keptUntilExit(std::make_unique<DocumentData>());

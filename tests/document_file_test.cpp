@@ -263,6 +263,8 @@ TEST(DocumentFile, TruncationAtEveryLengthFailsCleanly) {
         EXPECT_THROW(parseDocument(file.substr(0, n), "cut.kso"), FileFormatError) << n;
         std::vector<CKesto> pages;
         EXPECT_THROW(readPageByPage(file.substr(0, n), pages), FileFormatError) << n;
+        const std::string cut = file.substr(0, n);
+        EXPECT_THROW(PageReader(cut, "cut.kso", doc).readThrough(), FileFormatError) << n;
     }
 }
 

@@ -130,30 +130,38 @@ void ArchiveReader::text(std::string& v, const char* what) {
              "its length " + std::to_string(length) + " runs past the end of the file");
     }
     const std::string_view raw = data_.substr(pos_, bytes);
-    std::optional<std::string> decoded;
-    if (wide) {
-        decoded = decodeUtf16le(raw);
-        if (decoded && !encodeCp932(*decoded)) {
-            fail(start, expected(), "a wide string holds a character without a code page 932 code");
-        }
-    } else if (isAscii(raw)) {
-        decoded = std::string(raw);
-    } else if (const auto known = decodedTexts_.find(raw); known != decodedTexts_.end()) {
-        decoded = known->second;
-    } else {
-        decoded = decodeCp932(raw);
-        constexpr std::size_t kKeptTexts = 1024;
-        if (decoded && decodedTexts_.size() < kKeptTexts) {
-            decodedTexts_.emplace(raw, *decoded);
-        }
-    }
-    if (!decoded) {
+    const auto failNotCp932 = [&] {
         fail(start, expected(),
              "the text is not valid code page 932 and could not be kept byte for byte: " +
                  hexBytes(raw));
+    };
+    // ASCII and texts decoded before are assigned straight to `v`: a page read into again and
+    // again keeps its room.
+    if (wide) {
+        std::optional<std::string> decoded = decodeUtf16le(raw);
+        if (!decoded) {
+            failNotCp932();
+        }
+        if (!encodeCp932(*decoded)) {
+            fail(start, expected(), "a wide string holds a character without a code page 932 code");
+        }
+        v = std::move(*decoded);
+    } else if (isAscii(raw)) {
+        v.assign(raw);
+    } else if (const auto known = decodedTexts_.find(raw); known != decodedTexts_.end()) {
+        v = known->second;
+    } else {
+        std::optional<std::string> decoded = decodeCp932(raw);
+        if (!decoded) {
+            failNotCp932();
+        }
+        constexpr std::size_t kKeptTexts = 1024;
+        if (decodedTexts_.size() < kKeptTexts) {
+            decodedTexts_.emplace(raw, *decoded);
+        }
+        v = std::move(*decoded);
     }
     pos_ += bytes;
-    v = std::move(*decoded);
 }
 
 std::size_t ArchiveReader::readCount(const char* what, std::size_t minBytes) {

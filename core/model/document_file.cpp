@@ -61,10 +61,20 @@ bool PageReader::next(CKesto& page) {
     if (pagesLeft_ == 0) {
         return false;
     }
-    page = CKesto{};
+    // As a new page, but in the room the page already has.
+    static const CKesto kNewPage;
+    page = kNewPage;
     ar_.object(page, kPageClass, kPageFields);
     --pagesLeft_;
     return true;
+}
+
+void PageReader::readThrough() {
+    // Nothing read is kept, so the pages need not start as new pages.
+    CKesto page;
+    for (; pagesLeft_ > 0; --pagesLeft_) {
+        ar_.object(page, kPageClass, kPageFields);
+    }
 }
 
 std::string serializeDocument(const DocumentData& doc) {

@@ -58,6 +58,8 @@ class PageReader {
     // Reads the next page into `page`, made exactly as parseDocument makes it; false after the
     // last page. Throws as parseDocument.
     bool next(CKesto& page);
+    // Reads the pages left, keeping none of them. Throws as parseDocument.
+    void readThrough();
 
   private:
     ArchiveReader ar_;
