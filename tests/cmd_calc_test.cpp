@@ -116,12 +116,17 @@ TEST_F(CalcCommand, DocumentDamagedInItsLastPageIsRefusedBeforeAnythingIsPrinted
     file.replace(at, 8, test::bytesOf("01 00 00 00 00 00 F8 7F"));  // a NaN
     writeFileAtomic(folder.file("damaged.kso"), file);
     const std::string csv = folder.file("detail.csv");
-    const auto run = runCli(folder, "calc '" + folder.file("damaged.kso") + "' --program-folder '" +
-                                        folder.folder() + "' --detail '" + csv + "'");
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find("expected a finite number for ribGaugeY (found NaN)"), std::string::npos)
-        << run.err;
+    for (const std::string& options :
+         {std::string(), std::string("--json"), "--detail '" + csv + "'"}) {
+        const auto run =
+            runCli(folder, "calc '" + folder.file("damaged.kso") + "' --program-folder '" +
+                               folder.folder() + "' " + options);
+        EXPECT_EQ(run.status, 2) << options;
+        EXPECT_EQ(run.out, "") << options;
+        EXPECT_NE(run.err.find("expected a finite number for ribGaugeY (found NaN)"),
+                  std::string::npos)
+            << run.err;
+    }
     EXPECT_FALSE(std::filesystem::exists(csv));
 }
 
