@@ -94,11 +94,16 @@ void ArchiveReader::failNotFinite(double v, const char* what) const {
 
 void ArchiveReader::ignoredReal(double& v, const char* what) {
     need(8, what);
-    // Stored little-endian; a page holds dozens of numbers, so they are loaded whole.
+    // Stored little-endian; a page holds dozens of numbers, so on a little-endian machine they
+    // are loaded whole.
     std::uint64_t bits = 0;
-    std::memcpy(&bits, data_.data() + pos_, sizeof bits);
-    if constexpr (std::endian::native == std::endian::big) {
-        bits = __builtin_bswap64(bits);
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(&bits, data_.data() + pos_, sizeof bits);
+    } else {
+        for (int i = 7; i >= 0; --i) {
+            bits =
+                (bits << 8) | static_cast<unsigned char>(data_[pos_ + static_cast<std::size_t>(i)]);
+        }
     }
     pos_ += 8;
     std::memcpy(&v, &bits, sizeof v);
