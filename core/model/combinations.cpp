@@ -4,6 +4,8 @@
 #include <charconv>
 #include <iterator>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace kesto {
 namespace {
@@ -29,8 +31,7 @@ struct Term {
     std::string_view symbol;
 };
 
-// `term` holds no white space. Views rather than strings: every page evaluates every
-// expression, and copying their pieces cost more than the arithmetic.
+// `term` holds no white space.
 Term parseTerm(std::string_view term) {
     Term t;
     auto close = [&](std::string_view factor) {
@@ -54,30 +55,15 @@ Term parseTerm(std::string_view term) {
     return t;
 }
 
-}  // namespace
+// An expression taken apart: its terms in order, each with the sign before it.
+struct ExpressionTerm {
+    double sign = 1.0;
+    double coefficient = 1.0;
+    std::string symbol;
+};
+using ExpressionTerms = std::vector<ExpressionTerm>;
 
-bool evaluateExpression(const CKestoCnt& cnt, const CKesto& page, const std::string& expression,
-                        int dir, int gammaIndex, CStress& result) {
-    result = CStress{expression, 0.0, 0.0, 0.0};
-    bool ok = true;
-    auto evaluateTerm = [&](std::string_view text, double sign) {
-        Term t = parseTerm(text);
-        if (gammaIndex != 0 && t.symbol == cnt.gammaStressName) {
-            t.coefficient *= gammaIndex == 1 ? cnt.gammaX : cnt.gammaY;
-        }
-        // Symbols are short: the string stays in place, without an allocation.
-        const std::string symbol(t.symbol);
-        const CStress* basic = symbol.empty() ? nullptr : page.findBasicStress(dir, symbol);
-        if (basic == nullptr) {
-            ok = false;
-            return;
-        }
-        const auto f = cnt.factorsOf(symbol);
-        result.m += f.m * basic->m * t.coefficient * sign;
-        result.n += f.n * basic->n * t.coefficient * sign;
-        result.q += f.q * basic->q * t.coefficient * sign;
-    };
-
+ExpressionTerms termsOf(std::string_view expression) {
     // Blanks may stand anywhere, even inside a number; most expressions hold none.
     std::string compact;
     std::string_view text = expression;
@@ -86,19 +72,63 @@ bool evaluateExpression(const CKestoCnt& cnt, const CKesto& page, const std::str
                      [](char c) { return !isSpace(c); });
         text = compact;
     }
+    ExpressionTerms terms;
+    const auto add = [&](std::string_view term, double sign) {
+        const Term t = parseTerm(term);
+        terms.push_back({sign, t.coefficient, std::string(t.symbol)});
+    };
     std::size_t termStart = 0;
     double sign = 1.0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '+' || text[i] == '-') {
             if (i > termStart) {
-                evaluateTerm(text.substr(termStart, i - termStart), sign);
+                add(text.substr(termStart, i - termStart), sign);
             }
             sign = text[i] == '+' ? 1.0 : -1.0;
             termStart = i + 1;
         }
     }
     if (termStart < text.size()) {
-        evaluateTerm(text.substr(termStart), sign);
+        add(text.substr(termStart), sign);
+    }
+    return terms;
+}
+
+// Every page evaluates every expression of the document in both directions, so each text is
+// taken apart once (per thread) and its terms kept; the few texts of a document are far fewer
+// than the bound.
+const ExpressionTerms& knownTermsOf(const std::string& expression) {
+    thread_local std::unordered_map<std::string, ExpressionTerms> known;
+    if (const auto found = known.find(expression); found != known.end()) {
+        return found->second;
+    }
+    constexpr std::size_t kKeptExpressions = 1024;
+    if (known.size() >= kKeptExpressions) {
+        known.clear();
+    }
+    return known.emplace(expression, termsOf(expression)).first->second;
+}
+
+}  // namespace
+
+bool evaluateExpression(const CKestoCnt& cnt, const CKesto& page, const std::string& expression,
+                        int dir, int gammaIndex, CStress& result) {
+    result = CStress{expression, 0.0, 0.0, 0.0};
+    bool ok = true;
+    for (const ExpressionTerm& t : knownTermsOf(expression)) {
+        double coefficient = t.coefficient;
+        if (gammaIndex != 0 && t.symbol == cnt.gammaStressName) {
+            coefficient *= gammaIndex == 1 ? cnt.gammaX : cnt.gammaY;
+        }
+        const CStress* basic = t.symbol.empty() ? nullptr : page.findBasicStress(dir, t.symbol);
+        if (basic == nullptr) {
+            ok = false;
+            continue;
+        }
+        const auto f = cnt.factorsOf(t.symbol);
+        result.m += f.m * basic->m * coefficient * t.sign;
+        result.n += f.n * basic->n * coefficient * t.sign;
+        result.q += f.q * basic->q * coefficient * t.sign;
     }
     return ok;
 }
