@@ -98,6 +98,14 @@ TEST_F(Combinations, GammaAppliesOnlyToTheNamedCaseInUltimateLists) {
     EXPECT_EQ(eval("G", 1).n, 100);
 }
 
+TEST_F(Combinations, AnExpressionMetBeforeFollowsLaterChangesOfCasesAndPage) {
+    EXPECT_EQ(eval("G+K", 1).n, 140);  // 100 + γ 2·20
+    cnt.gammaStressName = "G";
+    cnt.stressNames[1].factorN = 3.0;
+    page.basicStresses[0][1].n = 30;
+    EXPECT_EQ(eval("G+K", 1).n, 290);  // γ 2·100 + 3·30
+}
+
 TEST_F(Combinations, SymbolWithoutStressCaseUsesUnitMultipliers) {
     page.basicStresses[0].append(CStress{"W", 7, 8, 9});
     EXPECT_EQ(eval("W"), (CStress{"W", 7, 8, 9}));
