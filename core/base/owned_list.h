@@ -53,7 +53,9 @@ class OwnedList {
     OwnedList(const OwnedList& other) { *this = other; }
     OwnedList(OwnedList&&) noexcept = default;
     OwnedList& operator=(const OwnedList& other) {
-        if (this != &other) {
+        if (other.empty()) {
+            items_.clear();  // keeps the room, for a list filled again (a page read into again)
+        } else if (this != &other) {
             Store copy;
             copy.reserve(other.items_.size());
             for (const auto& p : other.items_) {
