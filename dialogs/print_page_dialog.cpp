@@ -36,6 +36,17 @@ QButtonGroup* radioRow(QWidget* owner, QHBoxLayout* row, std::initializer_list<c
     return group;
 }
 
+// A field of millimetres: the field, then its unit.
+QWidget* inMillimetres(QLineEdit* edit) {
+    auto* field = new QWidget(edit->parentWidget());
+    auto* row = new QHBoxLayout(field);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(edit);
+    row->addWidget(new QLabel(QStringLiteral("mm"), field));
+    row->addStretch();
+    return field;
+}
+
 QCheckBox* checkBox(QWidget* owner, const char* text, int value) {
     auto* box = new QCheckBox(QString::fromUtf8(text), owner);
     box->setChecked(value != 0);
@@ -52,10 +63,10 @@ PrintPageDialog::PrintPageDialog(const PrintSettings& settings, QWidget* parent)
     auto* sheet = new QFormLayout;
     sheet->addRow(QStringLiteral("横配列数"), addInteger(&PrintSettings::blocksAcross, 1, 10));
     sheet->addRow(QStringLiteral("縦配列数"), addInteger(&PrintSettings::blocksDown, 1, 10));
-    sheet->addRow(QStringLiteral("左余白 (mm)"),
-                  addInteger(&PrintSettings::leftMarginMm, INT_MIN, INT_MAX));
-    sheet->addRow(QStringLiteral("上余白 (mm)"),
-                  addInteger(&PrintSettings::topMarginMm, INT_MIN, INT_MAX));
+    sheet->addRow(QStringLiteral("左余白"),
+                  inMillimetres(addInteger(&PrintSettings::leftMarginMm, INT_MIN, INT_MAX)));
+    sheet->addRow(QStringLiteral("上余白"),
+                  inMillimetres(addInteger(&PrintSettings::topMarginMm, INT_MIN, INT_MAX)));
     sheet->addRow(QStringLiteral("１ﾍﾟｰｼﾞあたりの行数"),
                   addInteger(&PrintSettings::linesPerSheet, 5, 999));
     layout->addLayout(sheet);
@@ -71,10 +82,12 @@ PrintPageDialog::PrintPageDialog(const PrintSettings& settings, QWidget* parent)
     auto* numberForm = new QFormLayout(numbers);
     numberForm->addRow(QStringLiteral("開始番号"),
                        addInteger(&PrintSettings::firstPageNumber, INT_MIN, INT_MAX));
-    numberForm->addRow(QStringLiteral("上下位置 (mm)"),
-                       addInteger(&PrintSettings::pageNumberOffsetY, INT_MIN, INT_MAX));
-    numberForm->addRow(QStringLiteral("左右位置 (mm)"),
-                       addInteger(&PrintSettings::pageNumberOffsetX, INT_MIN, INT_MAX));
+    numberForm->addRow(
+        QStringLiteral("上下位置"),
+        inMillimetres(addInteger(&PrintSettings::pageNumberOffsetY, INT_MIN, INT_MAX)));
+    numberForm->addRow(
+        QStringLiteral("左右位置"),
+        inMillimetres(addInteger(&PrintSettings::pageNumberOffsetX, INT_MIN, INT_MAX)));
     format_ = new QLineEdit(QString::fromStdString(settings.pageNumberFormat), numbers);
     numberForm->addRow(QStringLiteral("番号書式"), format_);
     auto* topBottomRow = new QHBoxLayout;

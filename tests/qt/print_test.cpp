@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -210,6 +211,14 @@ void PrintTest::pageDialogRefusesNonIntegersAndValuesOutOfRange() {
     // In order: 横配列数, 縦配列数, 左余白, 上余白, 行数, 開始番号, 上下位置, 左右位置, 番号書式.
     QCOMPARE(edits.size(), 9);
     QCOMPARE(edits[8]->text(), QStringLiteral("-%d-"));
+    QStringList labels;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        labels << label->text();
+    }
+    for (const char* caption : {"左余白", "上余白", "上下位置", "左右位置"}) {
+        QVERIFY2(labels.contains(QString::fromUtf8(caption)), caption);
+    }
+    QCOMPARE(labels.count(QStringLiteral("mm")), 4);
     const auto attempt = [&](int field, const QString& text) {
         edits[field]->setText(text);
         test::ModalCloser closer;
