@@ -5,6 +5,7 @@
 #include <future>
 #include <iostream>
 #include <memory>
+#include <system_error>
 #include <unordered_map>
 
 #include "base/json_writer.h"
@@ -27,11 +28,17 @@ namespace {
 // problems of opening the document are printed then, as they would be right after opening it.
 class ReadThrough {
   public:
-    ReadThrough(std::string_view bytes, const std::string& path)
-        : reading_(std::async(std::launch::async, [bytes, path] {
-              DocumentData head;
-              PageReader(bytes, path, head).readThrough();
-          })) {}
+    ReadThrough(std::string_view bytes, const std::string& path) {
+        const auto read = [bytes, path] {
+            DocumentData head;
+            PageReader(bytes, path, head).readThrough();
+        };
+        try {
+            reading_ = std::async(std::launch::async, read);
+        } catch (const std::system_error&) {
+            read();  // no thread to be had: read through first, here
+        }
+    }
 
     bool done() const {
         return !reading_.valid() ||
@@ -40,11 +47,15 @@ class ReadThrough {
     // Waits until the document is read through, throwing what reading it threw, and prints the
     // table problems (once).
     void finish() {
+        if (finished_) {
+            return;
+        }
         if (reading_.valid()) {
             reading_.get();
-            for (const std::string& problem : tableProblems) {
-                std::cerr << problem << "\n";
-            }
+        }
+        finished_ = true;
+        for (const std::string& problem : tableProblems) {
+            std::cerr << problem << "\n";
         }
     }
 
@@ -52,6 +63,7 @@ class ReadThrough {
 
   private:
     std::future<void> reading_;
+    bool finished_ = false;
 };
 
 // Standard output in blocks: a large building prints hundreds of megabytes, and a write per

@@ -130,6 +130,14 @@ TEST_F(CalcCommand, DocumentDamagedInItsLastPageIsRefusedBeforeAnythingIsPrinted
     EXPECT_FALSE(std::filesystem::exists(csv));
 }
 
+TEST_F(CalcCommand, TableProblemsGoToTheErrorOutputAndThePagesAreStillCalculated) {
+    writeFileAtomic(folder.file(doc.conditions.boltTableName), "not a table");
+    const auto run = runCli(folder, args(""));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(doc.conditions.boltTableName), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "[C1]\n  E：アンカーボルト径M30は未登録です\nC1  計算中断\n");
+}
+
 TEST_F(CalcCommand, UsageAndFileErrors) {
     EXPECT_EQ(runCli(folder, "calc").status, 2);
     EXPECT_EQ(runCli(folder, "calc '" + folder.file("missing.kso") + "'").status, 2);
