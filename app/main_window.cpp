@@ -12,6 +12,7 @@
 #include <ctime>
 
 #include "app/column_base_commands.h"
+#include "app/lock_panes.h"
 #include "app/message_window.h"
 #include "app/page_view.h"
 #include "app/results_window.h"
@@ -48,6 +49,7 @@ MainWindow::MainWindow(QSettings& settings, std::string programFolder, QWidget* 
     pagePane_->setMinimumWidth(kPagePaneWidth);
     pagePane_->setAlignment(Qt::AlignCenter);
     statusBar()->addPermanentWidget(pagePane_);
+    new LockPanes(statusBar());
     addDockWidget(Qt::BottomDockWidgetArea, results_);
     results_->hide();
     buildMenus();

@@ -1,6 +1,8 @@
 // The main window's commands: which are enabled where, page insert, delete and reorder, the
 // message window, opening and saving, and undo/redo of every undoable change.
+#include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QtTest>
 
 #include "app/jump_dialog.h"
@@ -52,6 +54,7 @@ class MainWindowTest : public QObject {
     void enablingRules_data();
     void enablingRules();
     void deleteAsksAndKeepsThePageBefore();
+    void statusBarEndsWithThePageAndTheLockPanes();
     void insertCopiesInputsButNotMarkAndForces();
     void jumpDialogMovesTheSelectedPage();
     void jumpCancelAfterMovesKeepsTheOrder();
@@ -113,6 +116,22 @@ void MainWindowTest::deleteAsksAndKeepsThePageBefore() {
     QCOMPARE(w.document().currentPageIndex(), 0);
     QCOMPARE(w.pagePaneText(), QStringLiteral("1/2"));
     QVERIFY(w.isWindowModified());
+}
+
+void MainWindowTest::statusBarEndsWithThePageAndTheLockPanes() {
+    TestProgram program;
+    MainWindow w(program.settings(), program.folder());
+    makePages(w, 2, 1);
+    w.show();
+    const auto panes = w.statusBar()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(panes.size(), 3);
+    QCOMPARE(panes[0]->text(), QStringLiteral("2/2"));
+    QVERIFY(panes[0]->x() < panes[1]->x() && panes[1]->x() < panes[2]->x());
+    // The offscreen platform cannot tell the locks: the panes keep their room, blank.
+    for (const QLabel* lock : {panes[1], panes[2]}) {
+        QCOMPARE(lock->text(), QString());
+        QVERIFY(lock->minimumWidth() > 0);
+    }
 }
 
 void MainWindowTest::insertCopiesInputsButNotMarkAndForces() {
