@@ -292,8 +292,8 @@ int runCalc(const std::vector<std::string>& args) {
     }
     const std::string& path = parsed.positional[0];
     const std::string programFolder = programFolderOf(parsed);
-    // The pages are read through once, then read again one at a time as they are calculated:
-    // a building is never held whole, only the page being calculated.
+    // The pages are read through for errors beside the calculation, and one at a time as they
+    // are calculated: a building is never held whole, only the page being calculated.
     const std::string bytes = readFile(path);
     ReadThrough readThrough(bytes, path);
     DocumentData head;
