@@ -14,16 +14,13 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/dialog_support.h"
 #include "dialogs/number_exchange.h"
 
 namespace kesto::dialogs {
 namespace {
 
 using O = CKestoCnt;
-
-QLabel* unitLabel(const QString& text, QWidget* parent) {
-    return new QLabel(text, parent);
-}
 
 // "X" [edit] "Y" [edit] in one row.
 QWidget* pairRow(QWidget* parent, QLineEdit* x, QLineEdit* y) {
@@ -35,19 +32,6 @@ QWidget* pairRow(QWidget* parent, QLineEdit* x, QLineEdit* y) {
     l->addSpacing(12);
     l->addWidget(new QLabel(QStringLiteral("Y"), w));
     l->addWidget(y);
-    l->addStretch();
-    return w;
-}
-
-// [edit] unit, left-aligned in its cell.
-QWidget* withUnit(QWidget* parent, QLineEdit* edit, const QString& unit) {
-    auto* w = new QWidget(parent);
-    auto* l = new QHBoxLayout(w);
-    l->setContentsMargins(0, 0, 0, 0);
-    l->addWidget(edit);
-    if (!unit.isEmpty()) {
-        l->addWidget(unitLabel(unit, w));
-    }
     l->addStretch();
     return w;
 }

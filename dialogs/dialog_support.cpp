@@ -1,6 +1,8 @@
 #include "dialogs/dialog_support.h"
 
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 
@@ -56,6 +58,18 @@ QLineEdit* numberEdit(QWidget* parent, int width) {
     edit->setAlignment(Qt::AlignRight);
     edit->setFixedWidth(width);
     return edit;
+}
+
+QWidget* withUnit(QWidget* parent, QLineEdit* edit, const QString& unit) {
+    auto* w = new QWidget(parent);
+    auto* l = new QHBoxLayout(w);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->addWidget(edit);
+    if (!unit.isEmpty()) {
+        l->addWidget(new QLabel(unit, w));
+    }
+    l->addStretch();
+    return w;
 }
 
 }  // namespace kesto::dialogs

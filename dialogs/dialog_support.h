@@ -58,4 +58,7 @@ class AskingDialog : public QDialog {
 // A short edit for a number, right-aligned.
 QLineEdit* numberEdit(QWidget* parent, int width = 80);
 
+// The edit, then its unit (none when empty), left-aligned in one cell.
+QWidget* withUnit(QWidget* parent, QLineEdit* edit, const QString& unit);
+
 }  // namespace kesto::dialogs

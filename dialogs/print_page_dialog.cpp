@@ -13,6 +13,7 @@
 
 #include <climits>
 
+#include "dialogs/dialog_support.h"
 #include "dialogs/number_exchange.h"
 
 namespace kesto::dialogs {
@@ -38,13 +39,7 @@ QButtonGroup* radioRow(QWidget* owner, QHBoxLayout* row, std::initializer_list<c
 
 // A field of millimetres: the field, then its unit.
 QWidget* inMillimetres(QLineEdit* edit) {
-    auto* field = new QWidget(edit->parentWidget());
-    auto* row = new QHBoxLayout(field);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(edit);
-    row->addWidget(new QLabel(QStringLiteral("mm"), field));
-    row->addStretch();
-    return field;
+    return withUnit(edit->parentWidget(), edit, QStringLiteral("mm"));
 }
 
 QCheckBox* checkBox(QWidget* owner, const char* text, int value) {
